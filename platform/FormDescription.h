@@ -1,0 +1,86 @@
+// The vocabulary in which a window is described to a runtime: geometry in twips, fonts, captions.
+// All text is UTF-8; a runtime converts it to what its toolkit wants.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace platform {
+
+inline constexpr int kTwipsPerInch = 1440;
+
+// Converts a length in twips to pixels at the given dots per inch, rounded to the nearest pixel.
+constexpr int TwipsToPixels(int twips, double dotsPerInch) {
+    const double pixels = twips * dotsPerInch / kTwipsPerInch;
+    return static_cast<int>(pixels < 0 ? pixels - 0.5 : pixels + 0.5);
+}
+
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct TwipsSize {
+    int width = 0;
+    int height = 0;
+};
+
+struct FontDescription {
+    std::string_view face;
+    // Faces to try, in order, when `face` is not installed; the platform default comes last.
+    std::span<const std::string_view> lookAlikes;
+    double points = 0;
+    int weight = 400; // 400 regular, 700 bold
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    int charset = 0; // Windows character set number, e.g. 134 for GB2312
+};
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+};
+
+enum class HorizontalAlignment { Left, Center, Right };
+
+struct TextBoxDescription {
+    TwipsRect bounds;
+    FontDescription font;
+    std::string_view text;
+    int tabIndex = 0;
+    Rgb foreground;
+    HorizontalAlignment alignment = HorizontalAlignment::Left;
+    bool multiLine = false;
+};
+
+struct ButtonDescription {
+    TwipsRect bounds;
+    FontDescription font;
+    std::string_view caption;
+    int tabIndex = 0;
+    bool isDefault = false; // clicked by Enter anywhere in the window
+    bool isCancel = false;  // clicked by Escape anywhere in the window
+};
+
+enum class BorderStyle { FixedSingle };
+enum class StartPosition { CenterScreen };
+
+struct FormDescription {
+    std::string_view caption;
+    // Caption of every message box the program shows.
+    std::string_view applicationTitle;
+    BorderStyle border = BorderStyle::FixedSingle;
+    TwipsSize clientArea;
+    StartPosition startPosition = StartPosition::CenterScreen;
+    bool minimizeBox = false;
+    bool maximizeBox = false;
+    TextBoxDescription text1;
+    ButtonDescription command1;
+};
+
+} // namespace platform
