@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -11,6 +12,10 @@ struct Case {
     std::int32_t high;
     std::int32_t low;
 };
+
+void PrintTo(const Case& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class ByteFunctionsTest : public testing::TestWithParam<Case> {};
 

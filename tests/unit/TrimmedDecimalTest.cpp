@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -12,6 +13,10 @@ struct Case {
     std::int64_t number;
     const char* text;
 };
+
+void PrintTo(const Case& row, std::ostream* out) {
+    *out << row.text;
+}
 
 class TrimmedDecimalTest : public testing::TestWithParam<Case> {};
 
