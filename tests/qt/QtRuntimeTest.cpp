@@ -12,19 +12,14 @@
 #include <cstdlib>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <span>
 #include <unistd.h>
 
 namespace {
 
-using platform::qt::FormWindow;
-
-const platform::FormDescription& Described() {
-    return form1::Form1Description();
-}
-
-FormWindow* OurWindow() {
+platform::qt::FormWindow* OurWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<FormWindow*>(widget)) {
+        if (auto* window = qobject_cast<platform::qt::FormWindow*>(widget)) {
             return window;
         }
     }
@@ -40,32 +35,34 @@ void Soon(std::function<void()> step) {
     QTimer::singleShot(0, qApp, std::move(step));
 }
 
-// What a message box showed, read while it was open, before pressing its OK button.
-struct SeenMessage {
-    QString caption;
-    QString text;
-    Qt::TextFormat format = Qt::AutoText;
-    QMessageBox::Icon icon = QMessageBox::Information;
-    int buttons = 0;
-    bool applicationModal = false;
-    QWidget* parent = nullptr;
-};
-
-void ReadAndDismissMessage(SeenMessage& seen) {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr) << "no message box is open";
-    seen = {box->windowTitle(),
-            box->text(),
-            box->textFormat(),
-            box->icon(),
-            static_cast<int>(box->buttons().size()),
-            box->windowModality() == Qt::ApplicationModal,
-            box->parentWidget()};
-    box->button(QMessageBox::Ok)->click();
+void CloseSoon() {
+    Soon([] { OurWindow()->close(); });
 }
 
 class QtRuntimeTest : public testing::Test {
 protected:
+    int Run() { return runtime.Run(form1::Form1Description(), events); }
+
+    // Shows `prompt` as the program would, and reads the box before pressing its OK button.
+    void ShowMessageAndReadIt(const char* prompt) {
+        Soon([this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr) << "no message box is open";
+            message = {box->windowTitle(),    box->text(),           box->icon(),
+                       box->buttons().size(), box->windowModality(), box->parentWidget()};
+            box->button(QMessageBox::Ok)->click();
+        });
+        runtime.ShowMessage(prompt);
+    }
+
+    struct {
+        QString caption;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::Information;
+        qsizetype buttons = 0;
+        Qt::WindowModality modality = Qt::NonModal;
+        QWidget* parent = nullptr;
+    } message;
     platform::qt::QtRuntime& runtime = TestRuntime();
     RecordingEvents events;
 };
@@ -75,22 +72,20 @@ TEST_F(QtRuntimeTest, LoadComesBeforeTheWindowIsShownAndThenItShows) {
     bool shownAfterLoad = false;
     events.onLoad = [&] {
         shownDuringLoad = OurWindowShown();
-        Soon([&] {
-            shownAfterLoad = OurWindowShown();
-            OurWindow()->close();
-        });
+        Soon([&] { shownAfterLoad = OurWindowShown(); });
+        CloseSoon();
     };
-    EXPECT_EQ(runtime.Run(Described(), events), 0);
+    EXPECT_EQ(Run(), 0);
     EXPECT_EQ(events.loads, 1);
     EXPECT_FALSE(shownDuringLoad);
     EXPECT_TRUE(shownAfterLoad);
 }
 
-TEST_F(QtRuntimeTest, ClosingDeliversUnloadOnceWhileTheWindowIsShownAndReturnsZero) {
+TEST_F(QtRuntimeTest, ClosingUnloadsOnceWhileTheWindowIsShownAndReturnsZero) {
     bool shownDuringUnload = false;
-    events.onLoad = [&] { Soon([] { OurWindow()->close(); }); };
+    events.onLoad = CloseSoon;
     events.onUnload = [&](bool&) { shownDuringUnload = OurWindowShown(); };
-    EXPECT_EQ(runtime.Run(Described(), events), 0);
+    EXPECT_EQ(Run(), 0);
     EXPECT_EQ(events.unloads, 1);
     EXPECT_TRUE(shownDuringUnload);
     EXPECT_EQ(OurWindow(), nullptr) << "the window outlived the run";
@@ -99,94 +94,74 @@ TEST_F(QtRuntimeTest, ClosingDeliversUnloadOnceWhileTheWindowIsShownAndReturnsZe
 TEST_F(QtRuntimeTest, CancellingUnloadKeepsTheWindowOpen) {
     bool shownAfterCancel = false;
     events.onLoad = [&] {
-        Soon([&] {
-            OurWindow()->close();
-            shownAfterCancel = OurWindowShown();
-            OurWindow()->close();
-        });
+        CloseSoon();
+        Soon([&] { shownAfterCancel = OurWindowShown(); });
+        CloseSoon();
     };
     events.onUnload = [&](bool& cancel) { cancel = events.unloads == 1; };
-    EXPECT_EQ(runtime.Run(Described(), events), 0);
+    EXPECT_EQ(Run(), 0);
     EXPECT_TRUE(shownAfterCancel);
     EXPECT_EQ(events.unloads, 2);
 }
 
-TEST_F(QtRuntimeTest, TextCrossesAsUtf8BothWays) {
+TEST_F(QtRuntimeTest, TextSetFromLoadOnCrossesAsUtf8BothWays) {
+    const std::vector<std::string> texts = {"主机", "", "localhost", "a\nb", "192.168.1.20"};
     std::vector<std::string> readBack;
-    const std::vector<std::string> texts = {"", "localhost", "主机名", "a\nb", "192.168.1.20"};
     events.onLoad = [&] {
+        runtime.SetText1Text(texts.front());
         Soon([&] {
-            for (const std::string& text : texts) {
+            readBack.push_back(runtime.Text1Text());
+            for (const std::string& text : std::span(texts).subspan(1)) {
                 runtime.SetText1Text(text);
                 readBack.push_back(runtime.Text1Text());
             }
-            OurWindow()->close();
         });
+        CloseSoon();
     };
-    runtime.Run(Described(), events);
+    Run();
     EXPECT_EQ(readBack, texts);
 }
 
-TEST_F(QtRuntimeTest, TextSetDuringLoadIsThereWhenTheWindowShows) {
-    QString shown;
-    events.onLoad = [&] {
-        runtime.SetText1Text("主机");
-        Soon([&] {
-            shown = OurWindow()->text1Text();
-            OurWindow()->close();
-        });
-    };
-    runtime.Run(Described(), events);
-    EXPECT_EQ(shown, QString::fromUtf8("主机"));
-}
-
-TEST_F(QtRuntimeTest, AMessageDuringLoadHasTheApplicationTitleAndNoWindowBehindIt) {
-    SeenMessage seen;
+TEST_F(QtRuntimeTest, AMessageDuringLoadHasNoWindowBehindItAndTheApplicationTitle) {
     bool shownAfterMessage = true;
     events.onLoad = [&] {
-        Soon([&] { ReadAndDismissMessage(seen); });
-        runtime.ShowMessage("Winsock.dll is not responding.");
+        ShowMessageAndReadIt("Winsock.dll is not responding.");
         shownAfterMessage = OurWindowShown();
-        Soon([] { OurWindow()->close(); });
+        CloseSoon();
     };
-    EXPECT_EQ(runtime.Run(Described(), events), 0);
-    EXPECT_EQ(seen.caption, QString::fromUtf8("Torvaleip查看工具"));
-    EXPECT_EQ(seen.text, "Winsock.dll is not responding.");
-    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(seen.buttons, 1);
-    EXPECT_TRUE(seen.applicationModal);
-    EXPECT_EQ(seen.parent, nullptr);
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(message.caption, QString::fromUtf8("Torvaleip查看工具"));
+    EXPECT_EQ(message.text, "Winsock.dll is not responding.");
+    EXPECT_EQ(message.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(message.buttons, 1);
+    EXPECT_EQ(message.modality, Qt::ApplicationModal);
+    EXPECT_EQ(message.parent, nullptr);
     EXPECT_FALSE(shownAfterMessage);
 }
 
-TEST_F(QtRuntimeTest, AMessageAfterShowingSitsOverTheWindowAndKeepsItsTextExactly) {
-    SeenMessage seen;
-    const QWidget* window = nullptr;
+TEST_F(QtRuntimeTest, AMessageAfterShowingSitsOverTheWindowWithItsTextExactlyAsGiven) {
     const char* prompt = "is not supported by <b>winsock.dll</b> ";
+    const QWidget* window = nullptr;
     events.onLoad = [&] {
         Soon([&] {
             window = OurWindow();
-            Soon([&] { ReadAndDismissMessage(seen); });
-            runtime.ShowMessage(prompt);
-            OurWindow()->close();
+            ShowMessageAndReadIt(prompt);
         });
+        CloseSoon();
     };
-    runtime.Run(Described(), events);
-    EXPECT_EQ(seen.text, prompt);
-    EXPECT_EQ(seen.format, Qt::PlainText);
+    Run();
+    EXPECT_EQ(message.text, prompt);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(seen.parent, window);
+    EXPECT_EQ(message.parent, window);
 }
 
 TEST_F(QtRuntimeTest, TheWindowCarriesThe128PixelApplicationIcon) {
     QList<QSize> sizes;
     events.onLoad = [&] {
-        Soon([&] {
-            sizes = OurWindow()->windowIcon().availableSizes();
-            OurWindow()->close();
-        });
+        Soon([&] { sizes = OurWindow()->windowIcon().availableSizes(); });
+        CloseSoon();
     };
-    runtime.Run(Described(), events);
+    Run();
     EXPECT_EQ(sizes, QList<QSize>{QSize(128, 128)});
 }
 
@@ -197,9 +172,13 @@ protected:
     [[noreturn]] void RunThenSayReturned() {
         dup2(STDERR_FILENO, STDOUT_FILENO);
         events.onUnload = [](bool&) { std::fputs("unloaded", stderr); };
-        runtime.Run(Described(), events);
+        Run();
         std::fputs("returned", stderr);
         std::exit(0);
+    }
+    void EndWithOutputPending() {
+        std::printf("pending output");
+        runtime.End();
     }
 };
 
@@ -208,19 +187,13 @@ const auto kEndedQuietly = testing::AllOf(testing::HasSubstr("pending output"),
                                           testing::Not(testing::HasSubstr("returned")));
 
 TEST_F(QtRuntimeEndDeathTest, EndDuringLoadExitsWithOneAndNothingElseRuns) {
-    events.onLoad = [&] {
-        std::printf("pending output");
-        runtime.End();
-    };
+    events.onLoad = [&] { EndWithOutputPending(); };
     EXPECT_EXIT(RunThenSayReturned(), testing::ExitedWithCode(1), kEndedQuietly);
 }
 
 TEST_F(QtRuntimeEndDeathTest, EndDuringAClickExitsWithOneWithoutUnloading) {
-    events.onLoad = [&] { Soon([] { OurWindow()->findChild<QPushButton*>()->click(); }); };
-    events.onClick = [&] {
-        std::printf("pending output");
-        runtime.End();
-    };
+    events.onLoad = [] { Soon([] { OurWindow()->findChild<QPushButton*>()->click(); }); };
+    events.onClick = [&] { EndWithOutputPending(); };
     EXPECT_EXIT(RunThenSayReturned(), testing::ExitedWithCode(1), kEndedQuietly);
 }
 
