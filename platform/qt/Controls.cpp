@@ -1,0 +1,63 @@
+#include "platform/qt/Controls.h"
+
+#include "platform/qt/FontChoice.h"
+#include "platform/qt/Utf8.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QTextDocument>
+#include <QTextOption>
+
+namespace platform::qt {
+namespace {
+
+Qt::Alignment ToQt(HorizontalAlignment alignment) {
+    switch (alignment) {
+    case HorizontalAlignment::Center:
+        return Qt::AlignHCenter;
+    case HorizontalAlignment::Right:
+        return Qt::AlignRight;
+    case HorizontalAlignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+QRect ToPixels(const TwipsRect& bounds, double dotsPerInch) {
+    return {TwipsToPixels(bounds.left, dotsPerInch), TwipsToPixels(bounds.top, dotsPerInch),
+            TwipsToPixels(bounds.width, dotsPerInch), TwipsToPixels(bounds.height, dotsPerInch)};
+}
+
+QPlainTextEdit* MakeTextBox(const TextBoxDescription& description, double dotsPerInch,
+                            QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setGeometry(ToPixels(description.bounds, dotsPerInch));
+    box->setFont(MakeFont(description.font));
+    box->setTabChangesFocus(true);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    QPalette palette = box->palette();
+    const Rgb& colour = description.foreground;
+    palette.setColor(QPalette::Text, QColor(colour.red, colour.green, colour.blue));
+    box->setPalette(palette);
+
+    // The document's default option, unlike a block format, survives setPlainText and paste.
+    QTextOption option = box->document()->defaultTextOption();
+    option.setAlignment(ToQt(description.alignment));
+    box->document()->setDefaultTextOption(option);
+
+    box->setPlainText(FromUtf8(description.text));
+    return box;
+}
+
+QPushButton* MakeButton(const ButtonDescription& description, double dotsPerInch, QWidget* parent) {
+    auto* button = new QPushButton(FromUtf8(description.caption), parent);
+    button->setGeometry(ToPixels(description.bounds, dotsPerInch));
+    button->setFont(MakeFont(description.font));
+    return button;
+}
+
+} // namespace platform::qt

@@ -1,0 +1,60 @@
+#include "platform/qt/QtRuntime.h"
+
+#include "platform/qt/MessageBox.h"
+#include "platform/qt/Utf8.h"
+
+#include <QIcon>
+#include <cstdio>
+#include <unistd.h>
+
+namespace platform::qt {
+
+QtRuntime::QtRuntime(int& argc, char** argv) : application_(argc, argv) {
+    // The run ends when the window closes, not when some last window (a message box shown
+    // before the window, say) goes away.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ipview.png")));
+}
+
+int QtRuntime::Run(const FormDescription& description, FormEvents& events) {
+    FormWindow window(description, events);
+    QObject::connect(&window, &FormWindow::closed, &application_,
+                     [] { QCoreApplication::exit(0); });
+    description_ = &description;
+    window_ = &window;
+
+    events.Form_Load();
+    window.show();
+    const int status = QApplication::exec();
+
+    window_ = nullptr;
+    description_ = nullptr;
+    return status;
+}
+
+std::string QtRuntime::Text1Text() const {
+    return window_ != nullptr ? ToUtf8(window_->text1Text()) : std::string();
+}
+
+void QtRuntime::SetText1Text(std::string_view text) {
+    if (window_ != nullptr) {
+        window_->setText1Text(FromUtf8(text));
+    }
+}
+
+void QtRuntime::ShowMessage(std::string_view prompt) {
+    QWidget* parent = window_ != nullptr && window_->isVisible() ? window_ : nullptr;
+    const QString caption =
+        description_ != nullptr ? FromUtf8(description_->applicationTitle) : QString();
+    ShowMessageBox(parent, caption, FromUtf8(prompt));
+}
+
+void QtRuntime::End() {
+    // Leaving through exit() or the event loop would destroy the window and run destructors,
+    // and those can deliver further events (a close, an unload) to the window's handlers.
+    // _exit ends the process with nothing else running; stdio is flushed by hand first.
+    std::fflush(nullptr);
+    _exit(1);
+}
+
+} // namespace platform::qt
