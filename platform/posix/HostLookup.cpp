@@ -13,9 +13,12 @@ namespace platform::posix {
 namespace {
 
 // DNS carries names of at most 255 bytes, and each character of a name, once an
-// internationalised name is put into ASCII, becomes at least one of them.
+// internationalised name is put into ASCII, becomes at least one of them. Refused here so that
+// even 64 KiB of text is never handed to the resolver's name conversions.
 constexpr std::size_t kMostCharactersInAName = 255;
 
+// glibc reads a name with letters beyond ASCII in the locale's character set and looks it up in
+// its ASCII form, as an internationalised domain name.
 #ifdef AI_IDN
 constexpr int kInternationalNames = AI_IDN;
 #else
@@ -28,8 +31,8 @@ struct AddrinfoFreer {
 
 // Host names are letters, digits, hyphens and dots. A blank cannot stand in a hosts file, where
 // blanks separate the fields, and a host name in DNS holds neither blanks nor control
-// characters, so asking a server could only wait for its "not found". A NUL would also end the
-// name early and so resolve another one.
+// characters. glibc refuses such names itself, but a C library that sends them to DNS would only
+// wait for the server's "not found". A NUL would also end the name early and so resolve another.
 bool HoldsBlankOrControl(std::string_view name) {
     return std::ranges::any_of(name, [](char c) {
         const auto byte = static_cast<unsigned char>(c);

@@ -34,45 +34,39 @@ TEST_P(DefaultRouteTable, GivesTheInterfaceOfTheBestDefaultRoute) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, DefaultRouteTable,
-    testing::Values(
-        RouteTableCase{"Empty", "", std::nullopt},
-        RouteTableCase{"HeadingOnly", kHeading, std::nullopt},
-        RouteTableCase{"OneDefault",
-                       kHeading + Route("eth0", "00000000", "0003", "0", "00000000") +
-                           Route("eth0", "000200C0", "0001", "0", "00FFFFFF"),
-                       "eth0"},
-        RouteTableCase{"DefaultListedAfterOthers",
-                       kHeading + Route("eth0", "000200C0", "0001", "0", "00FFFFFF") +
-                           Route("wlan0", "00000000", "0003", "600", "00000000"),
-                       "wlan0"},
-        RouteTableCase{"NoDefault", kHeading + Route("eth0", "000200C0", "0001", "0", "00FFFFFF"),
-                       std::nullopt},
-        RouteTableCase{"LowestMetricWins",
-                       kHeading + Route("wlan0", "00000000", "0003", "600", "00000000") +
-                           Route("eth0", "00000000", "0003", "100", "00000000"),
-                       "eth0"},
-        RouteTableCase{"FirstAmongEqualMetrics",
-                       kHeading + Route("b0", "00000000", "0003", "5", "00000000") +
-                           Route("a0", "00000000", "0003", "5", "00000000"),
-                       "b0"},
-        RouteTableCase{"RouteNotUpIgnored",
-                       kHeading + Route("eth0", "00000000", "0002", "0", "00000000") +
-                           Route("eth1", "00000000", "0003", "10", "00000000"),
-                       "eth1"},
-        RouteTableCase{"FlagsReadAsHex",
-                       kHeading + Route("eth0", "00000000", "0010", "0", "00000000") +
-                           Route("eth1", "00000000", "0011", "10", "00000000"),
-                       "eth1"},
-        RouteTableCase{"ZeroDestinationWithMaskIsNotDefault",
-                       kHeading + Route("eth0", "00000000", "0001", "0", "000000FF") +
-                           Route("eth1", "00000000", "0003", "10", "00000000"),
-                       "eth1"},
-        RouteTableCase{"TruncatedLineIgnored",
-                       kHeading + "eth0\t00000000\t010200C0\t0003\n" +
-                           Route("eth1", "00000000", "0003", "10", "00000000"),
-                       "eth1"},
-        RouteTableCase{"NoTrailingNewline",
-                       kHeading + "eth0\t00000000\t010200C0\t0003\t0\t0\t0\t00000000", "eth0"}),
+    testing::Values(RouteTableCase{"Empty", "", std::nullopt},
+                    RouteTableCase{"OneDefault",
+                                   kHeading + Route("eth0", "00000000", "0003", "0", "00000000") +
+                                       Route("eth0", "000200C0", "0001", "0", "00FFFFFF"),
+                                   "eth0"},
+                    RouteTableCase{"DefaultListedAfterOthers",
+                                   kHeading + Route("eth0", "000200C0", "0001", "0", "00FFFFFF") +
+                                       Route("wlan0", "00000000", "0003", "600", "00000000"),
+                                   "wlan0"},
+                    RouteTableCase{"NoDefault",
+                                   kHeading + Route("eth0", "000200C0", "0001", "0", "00FFFFFF"),
+                                   std::nullopt},
+                    RouteTableCase{"LowestMetricWins",
+                                   kHeading +
+                                       Route("wlan0", "00000000", "0003", "600", "00000000") +
+                                       Route("eth0", "00000000", "0003", "100", "00000000"),
+                                   "eth0"},
+                    RouteTableCase{"FirstAmongEqualMetrics",
+                                   kHeading + Route("b0", "00000000", "0003", "5", "00000000") +
+                                       Route("a0", "00000000", "0003", "5", "00000000"),
+                                   "b0"},
+                    RouteTableCase{"RouteNotUpIgnored",
+                                   kHeading + Route("eth0", "00000000", "0002", "0", "00000000") +
+                                       Route("eth1", "00000000", "0003", "10", "00000000"),
+                                   "eth1"},
+                    RouteTableCase{"ZeroDestinationWithMaskIsNotDefault",
+                                   kHeading + Route("eth0", "00000000", "0001", "0", "000000FF") +
+                                       Route("eth1", "00000000", "0003", "10", "00000000"),
+                                   "eth1"},
+                    RouteTableCase{"TruncatedLineIgnored",
+                                   kHeading + "eth0\t00000000\t010200C0\t0003\n" +
+                                       Route("eth1", "00000000", "0003", "10", "00000000"),
+                                   "eth1"}),
     posix_tests::CaseName());
 
 } // namespace

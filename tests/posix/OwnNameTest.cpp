@@ -1,24 +1,20 @@
 // The empty name and this machine's host name give its own address, not a hosts-file entry.
 #include "platform/posix/OwnName.h"
 
-#include "platform/posix/PosixSockets.h"
 #include "posix/CaseName.h"
 #include "posix/SystemAnswers.h"
 
-#include <arpa/inet.h>
 #include <cctype>
 #include <chrono>
 #include <gtest/gtest.h>
-#include <optional>
 #include <string>
 #include <unistd.h>
 
 namespace {
 
-using platform::HostEntry;
 using platform::posix::NamesThisComputer;
 using platform::posix::OwnHostName;
-using platform::posix::PosixSockets;
+using posix_tests::Resolved;
 
 struct OwnNameCase {
     const char* name;
@@ -51,15 +47,6 @@ TEST(OwnName, NothingButTheEmptyNameWhenTheHostNameIsUnknown) {
     EXPECT_FALSE(NamesThisComputer(".", ""));
 }
 
-std::string Dotted(const std::optional<HostEntry>& entry) {
-    if (!entry || entry->firstAddress.size() != 4) {
-        return "(no entry)";
-    }
-    char text[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, entry->firstAddress.data(), text, sizeof text);
-    return text;
-}
-
 class ThisMachine : public testing::Test {
 protected:
     void SetUp() override {
@@ -73,7 +60,7 @@ protected:
 
 TEST_F(ThisMachine, EmptyNameGivesTheDefaultRouteInterfaceAddress) {
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(Dotted(PosixSockets().gethostbyname("")), expected_);
+    EXPECT_EQ(Resolved(""), expected_);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
 }
 
@@ -85,12 +72,8 @@ TEST_F(ThisMachine, OwnHostNameGivesTheSameAddressInAnySpelling) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
     for (const std::string& name : {host, upper, host + "."}) {
-        EXPECT_EQ(Dotted(PosixSockets().gethostbyname(name)), expected_) << name;
+        EXPECT_EQ(Resolved(name), expected_) << name;
     }
-}
-
-TEST(OwnHostName, IsWhatTheHostnameToolSays) {
-    EXPECT_EQ(OwnHostName(), posix_tests::FirstLineOf("hostname"));
 }
 
 } // namespace

@@ -1,6 +1,9 @@
-// What this machine's own tools say about it, for comparison with the library's answers.
+// What this machine's own tools say about it, and the library's answers in the same dotted form.
 #pragma once
 
+#include "platform/posix/PosixSockets.h"
+
+#include <arpa/inet.h>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -10,11 +13,8 @@ namespace posix_tests {
 // The first line a shell command prints, without its line end; empty when it prints nothing.
 inline std::string FirstLineOf(const char* command) {
     const std::unique_ptr<FILE, int (*)(FILE*)> output(popen(command, "r"), pclose);
-    if (!output) {
-        return {};
-    }
     char line[256] = {};
-    if (std::fgets(line, sizeof line, output.get()) == nullptr) {
+    if (!output || std::fgets(line, sizeof line, output.get()) == nullptr) {
         return {};
     }
     std::string text = line;
@@ -31,6 +31,17 @@ inline std::string DefaultRouteAddressPerIpTool() {
         " awk '{for (i = 1; i < NF; i++) if ($i == \"dev\") { print $(i + 1); exit }}');"
         " [ -n \"$dev\" ] && ip -4 -o addr show dev \"$dev\" |"
         " awk '{split($4, a, \"/\"); print a[1]; exit}'");
+}
+
+// The address the library gives for the name, dotted, or "(no entry)".
+inline std::string Resolved(const std::string& name) {
+    const auto entry = platform::posix::PosixSockets().gethostbyname(name);
+    if (!entry || entry->h_length != 4 || entry->firstAddress.size() != 4) {
+        return "(no entry)";
+    }
+    char text[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, entry->firstAddress.data(), text, sizeof text);
+    return text;
 }
 
 } // namespace posix_tests

@@ -45,11 +45,11 @@ add_interface() {
 }
 
 failures=0
+# Usage: run_checks NAMESPACE OWN_ADDRESS GTEST_FILTER
 run_checks() {
-    local namespace=$1
-    shift
-    echo "=== $namespace: $*"
-    ip netns exec "$namespace" env LOCPATH="$locales" "$@" "$checks" || failures=$((failures + 1))
+    echo "=== $1: own address $2, checks $3"
+    ip netns exec "$1" env LOCPATH="$locales" IPVIEW_OWN_ADDRESS="$2" "$checks" --gtest_filter="$3" ||
+        failures=$((failures + 1))
 }
 
 loopback="$prefix-loopback"
@@ -57,7 +57,7 @@ if ! new_namespace "$loopback"; then
     echo "SKIP: 'ip netns add' does not work on this system" >&2
     exit $skip
 fi
-run_checks "$loopback" IPVIEW_OWN_ADDRESS=127.0.0.1
+run_checks "$loopback" 127.0.0.1 "OwnAddress.*"
 
 second="$prefix-default-on-second"
 new_namespace "$second" || exit 1
@@ -75,17 +75,17 @@ cat >"/etc/netns/$second/hosts" <<HOSTS
 HOSTS
 # Nothing answers at this address: the veth's other end holds no address.
 printf 'nameserver 198.51.100.53\noptions timeout:1 attempts:1\n' >"/etc/netns/$second/resolv.conf"
-run_checks "$second" IPVIEW_OWN_ADDRESS=203.0.113.2 IPVIEW_HOSTS_FILE=1 IPVIEW_SILENT_DNS=1
+run_checks "$second" 203.0.113.2 "*"
 
 first="$prefix-default-on-second-reversed"
 new_namespace "$first" || exit 1
 add_interface "$first" b0 203.0.113.2 && add_interface "$first" a0 198.51.100.2 &&
     ip -n "$first" route add default via 198.51.100.1 dev a0 || exit 1
-run_checks "$first" IPVIEW_OWN_ADDRESS=198.51.100.2
+run_checks "$first" 198.51.100.2 "OwnAddress.*"
 
 none="$prefix-no-default"
 new_namespace "$none" || exit 1
 add_interface "$none" b0 203.0.113.2 && add_interface "$none" a0 198.51.100.2 || exit 1
-run_checks "$none" IPVIEW_OWN_ADDRESS=203.0.113.2
+run_checks "$none" 203.0.113.2 "OwnAddress.*"
 
 exit $((failures > 0))
