@@ -71,19 +71,23 @@ TEST_P(Unresolved, GivesNoEntry) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadNames, Unresolved,
-    testing::Values(UnresolvedCase{"EmbeddedNulAfterOwnName", std::string("localhost\0x", 11)},
-                    UnresolvedCase{"SpacesOnly", "   "},
-                    UnresolvedCase{"LeadingBlank", " localhost"},
-                    UnresolvedCase{"TrailingBlank", "localhost "},
-                    UnresolvedCase{"TrailingNewline", "localhost\n"},
-                    UnresolvedCase{"Tab", "local\thost"}, UnresolvedCase{"Percent", "%"},
-                    UnresolvedCase{"Slash", "/"}, UnresolvedCase{"At", "@"},
-                    UnresolvedCase{"Colon", ":"}, UnresolvedCase{"BracketedIpv6", "[::1]"},
-                    UnresolvedCase{"Ipv6Loopback", "::1"},
-                    UnresolvedCase{"NumericWithTrailingBlank", "10.0.0.1 "},
-                    UnresolvedCase{"OverlongLabel", std::string(64, 'a') + ".invalid"},
-                    UnresolvedCase{"Name300Bytes", std::string(300, 'a')},
-                    UnresolvedCase{"InvalidTld", "no-such-host.invalid"}),
+    testing::Values(
+        UnresolvedCase{"EmbeddedNulAfterOwnName", std::string("localhost\0x", 11)},
+        UnresolvedCase{"SpacesOnly", "   "}, UnresolvedCase{"LeadingBlank", " localhost"},
+        UnresolvedCase{"TrailingBlank", "localhost "},
+        UnresolvedCase{"TrailingNewline", "localhost\n"}, UnresolvedCase{"Tab", "local\thost"},
+        UnresolvedCase{"Percent", "%"}, UnresolvedCase{"Slash", "/"}, UnresolvedCase{"At", "@"},
+        UnresolvedCase{"Colon", ":"}, UnresolvedCase{"BracketedIpv6", "[::1]"},
+        UnresolvedCase{"Ipv6Loopback", "::1"},
+        UnresolvedCase{"NumericWithTrailingBlank", "10.0.0.1 "},
+        UnresolvedCase{"Label63", std::string(63, 'a') + ".invalid"},
+        UnresolvedCase{"OverlongLabel", std::string(64, 'a') + ".invalid"},
+        UnresolvedCase{"Name253", std::string(63, 'a') + "." + std::string(63, 'b') + "." +
+                                      std::string(63, 'c') + "." + std::string(61, 'd')},
+        UnresolvedCase{"TrailingDotUnknown", "no-such-host.invalid."},
+        UnresolvedCase{"ChineseName", "\xE4\xB8\xAD\xE6\x96\x87.invalid"},
+        UnresolvedCase{"Name300Bytes", std::string(300, 'a')},
+        UnresolvedCase{"InvalidTld", "no-such-host.invalid"}),
     posix_tests::CaseName());
 
 struct RefusalCase {
