@@ -27,7 +27,7 @@ Converter ConverterFromUtf8() {
 // One call of iconv; a null input flushes the shift state. False when a character cannot be
 // converted, was converted only approximately, or the input ends in the middle of one.
 bool ConvertInto(iconv_t converter, char** in, std::size_t* inLeft, std::string& out) {
-    constexpr std::size_t kChunk = 256;
+    constexpr std::size_t kChunk = 4096;
     std::size_t used = out.size();
     for (;;) {
         out.resize(used + kChunk);
