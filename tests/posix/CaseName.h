@@ -1,0 +1,15 @@
+// Names each case of a table-driven test after the `name` field of its row.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace posix_tests {
+
+struct CaseName {
+    template <typename Row> std::string operator()(const testing::TestParamInfo<Row>& row) const {
+        return row.param.name;
+    }
+};
+
+} // namespace posix_tests
