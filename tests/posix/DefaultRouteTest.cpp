@@ -23,24 +23,22 @@ TEST(DefaultRoute, IsTheFirstUpDefaultRouteWithTheLowestMetric) {
     const std::string ethDefault = Route("eth0", "00000000", "0003", "100", "00000000");
     const struct {
         const char* name;
-        std::string table;
+        std::string routes;
         std::optional<std::string> interfaceName;
     } cases[] = {
-        {"no default", kHeading + ethNet, std::nullopt},
-        {"default listed after others", kHeading + ethNet + wlanDefault, "wlan0"},
-        {"lowest metric wins", kHeading + wlanDefault + ethDefault, "eth0"},
+        {"no default", ethNet, std::nullopt},
+        {"default listed after others", ethNet + wlanDefault, "wlan0"},
+        {"lowest metric wins", wlanDefault + ethDefault, "eth0"},
         {"first among equal metrics",
-         kHeading + Route("b0", "00000000", "0003", "5", "00000000") +
-             Route("a0", "00000000", "0003", "5", "00000000"),
-         "b0"},
-        {"route not up",
-         kHeading + Route("eth1", "00000000", "0002", "0", "00000000") + wlanDefault, "wlan0"},
+         ethDefault + Route("a0", "00000000", "0003", "100", "00000000"), "eth0"},
+        {"route not up", Route("eth1", "00000000", "0002", "0", "00000000") + wlanDefault, "wlan0"},
         {"zero destination with a mask",
-         kHeading + Route("eth1", "00000000", "0003", "0", "000000FF") + wlanDefault, "wlan0"},
-        {"truncated line", kHeading + "eth1\t00000000\t010200C0\t0003\n" + wlanDefault, "wlan0"},
+         Route("eth1", "00000000", "0003", "0", "000000FF") + wlanDefault, "wlan0"},
+        {"truncated line", "eth1\t00000000\t010200C0\t0003\n" + wlanDefault, "wlan0"},
     };
     for (const auto& row : cases) {
-        EXPECT_EQ(platform::posix::DefaultRouteInterfaceIn(row.table), row.interfaceName)
+        EXPECT_EQ(platform::posix::DefaultRouteInterfaceIn(kHeading + row.routes),
+                  row.interfaceName)
             << row.name;
     }
 }

@@ -6,7 +6,6 @@ set -uo pipefail
 checks=$1
 prefix="ipview-$$"
 namespaces=()
-failures=0
 
 cleanup() {
     for namespace in "${namespaces[@]}"; do
@@ -35,8 +34,7 @@ two_interfaces() {
 # Usage: run_checks NAMESPACE OWN_ADDRESS GTEST_FILTER
 run_checks() {
     echo "=== $1: own address $2, checks $3"
-    ip netns exec "$1" env IPVIEW_OWN_ADDRESS="$2" "$checks" --gtest_filter="$3" ||
-        failures=$((failures + 1))
+    ip netns exec "$1" env IPVIEW_OWN_ADDRESS="$2" "$checks" --gtest_filter="$3" || exit 1
 }
 
 if [ "$(id -u)" -ne 0 ] || ! new_namespace "$prefix-loopback"; then
@@ -57,5 +55,3 @@ run_checks "$second" 203.0.113.2 "*"
 
 two_interfaces "$prefix-default-on-first" b0=203.0.113.2 a0=198.51.100.2 || exit 1
 run_checks "$prefix-default-on-first" 198.51.100.2 "OwnAddress.*"
-
-exit $((failures > 0))
