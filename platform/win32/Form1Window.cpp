@@ -148,8 +148,6 @@ bool Form1Window::Create() {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProcedure;
     windowClass.hInstance = instance_;
-    windowClass.hIcon = LoadIconOfSize(instance_, SM_CXICON, SM_CYICON);
-    windowClass.hIconSm = LoadIconOfSize(instance_, SM_CXSMICON, SM_CYSMICON);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = kClassName;
@@ -177,6 +175,11 @@ bool Form1Window::OnCreate() {
     const HWND second = buttonFirst ? text1_ : command1_;
     SetWindowPos(second, first, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     focus_ = first;
+
+    SendMessageW(window_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconOfSize(instance_, SM_CXICON, SM_CYICON)));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadIconOfSize(instance_, SM_CXSMICON, SM_CYSMICON)));
 
     const UINT dpi = DpiOfWindow(window_);
     ApplyDpi(dpi);
