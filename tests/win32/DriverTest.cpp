@@ -1,10 +1,12 @@
 // ipview.exe as a person uses it: started, looked at, clicked, typed into and closed, with its
 // window found by caption. The program to drive is the first argument.
 #include "Ipview.h"
+#include "platform/FormDescription.h"
 
 #include <gtest/gtest.h>
 #include <regex>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -16,9 +18,27 @@ constexpr DWORD kMessageBoxTimeoutMs = 30000;
 // How long to watch for something that must not happen.
 constexpr DWORD kQuietMs = 1500;
 
-std::wstring& ProgramPath() {
-    static std::wstring path;
-    return path;
+struct Settings {
+    std::wstring program;
+    // The resolution the wine prefix is set to.
+    UINT dpi = 96;
+};
+
+Settings& TheRun() {
+    static Settings settings;
+    return settings;
+}
+
+SIZE SizeOf(const RECT& rect) {
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// Where a control lies in the client area of its window.
+RECT ClientRectOf(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 bool IsDottedIpv4(const std::wstring& text) {
@@ -38,14 +58,16 @@ bool IsDottedIpv4(const std::wstring& text) {
 
 class DriverTest : public testing::Test {
 protected:
-    Ipview ipview{ProgramPath()};
+    Ipview ipview{TheRun().program};
 };
 
-TEST_F(DriverTest, TheWindowOpensCentredWithAClientAreaOf334By219) {
+// 334 x 219 pixels at 96 dpi, and the same size in inches at any other resolution.
+TEST_F(DriverTest, TheWindowOpensCentredWithAClientAreaOf5010By3285Twips) {
+    const UINT dpi = TheRun().dpi;
     RECT client{};
     GetClientRect(ipview.window(), &client);
-    EXPECT_EQ(client.right - client.left, 334);
-    EXPECT_EQ(client.bottom - client.top, 219);
+    EXPECT_EQ(SizeOf(client).cx, platform::TwipsToPixels(5010, dpi));
+    EXPECT_EQ(SizeOf(client).cy, platform::TwipsToPixels(3285, dpi));
 
     RECT frame{};
     RECT workArea{};
@@ -53,6 +75,19 @@ TEST_F(DriverTest, TheWindowOpensCentredWithAClientAreaOf334By219) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     EXPECT_NEAR(frame.left - workArea.left, workArea.right - frame.right, 1);
     EXPECT_NEAR(frame.top - workArea.top, workArea.bottom - frame.bottom, 1);
+}
+
+TEST_F(DriverTest, TheControlsLieWhereTheDescriptionPutsThemInTwips) {
+    const UINT dpi = TheRun().dpi;
+    for (const auto& [control, bounds] :
+         {std::pair{ipview.text1(), platform::TwipsRect{360, 720, 4335, 615}},
+          std::pair{ipview.command1(), platform::TwipsRect{960, 2160, 3015, 615}}}) {
+        const RECT rect = ClientRectOf(control);
+        EXPECT_EQ(rect.left, platform::TwipsToPixels(bounds.left, dpi));
+        EXPECT_EQ(rect.top, platform::TwipsToPixels(bounds.top, dpi));
+        EXPECT_EQ(SizeOf(rect).cx, platform::TwipsToPixels(bounds.width, dpi));
+        EXPECT_EQ(SizeOf(rect).cy, platform::TwipsToPixels(bounds.height, dpi));
+    }
 }
 
 TEST_F(DriverTest, TheWindowHasAFixedBorderAndNoMinimiseOrMaximiseBox) {
@@ -162,10 +197,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 int wmain(int argc, wchar_t** argv) {
     testing::InitGoogleTest(&argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: driver_tests PROGRAM.exe\n", stderr);
+    if (argc < 2 || argc > 3) {
+        std::fputs("usage: driver_tests PROGRAM.exe [DPI]\n", stderr);
         return 2;
     }
-    ProgramPath() = argv[1];
+    TheRun().program = argv[1];
+    if (argc == 3) {
+        TheRun().dpi = static_cast<UINT>(std::stoul(argv[2]));
+    }
+    // Sees the program's window in its own pixels, not scaled to 96 dpi.
+    SetProcessDPIAware();
     return RUN_ALL_TESTS();
 }

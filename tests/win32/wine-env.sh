@@ -4,7 +4,8 @@ wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 
 # Points wine at the prefix of the build tree that is or holds $1, makes it once, and keeps a
-# wine server running for a while, as ctest starts one program after another.
+# wine server running for a while, as ctest starts one program after another. With
+# IPVIEW_WINE_DPI set, the prefix is one of its own, set to that resolution.
 use_wine_prefix_of() {
     local build
     build=$(realpath "$1")
@@ -16,7 +17,8 @@ use_wine_prefix_of() {
         fi
         build=$(dirname "$build")
     done
-    export WINEPREFIX=$build/wineprefix WINEDEBUG=-all LC_ALL=C.UTF-8
+    export WINEPREFIX=$build/wineprefix${IPVIEW_WINE_DPI:+-${IPVIEW_WINE_DPI}dpi}
+    export WINEDEBUG=-all LC_ALL=C.UTF-8
     # No Mono or Gecko installer dialogs: nothing here needs them.
     export WINEDLLOVERRIDES="mscoree,mshtml="
     [ -f "$WINEPREFIX/.made" ] || make_wine_prefix "$build"
@@ -33,10 +35,14 @@ make_wine_prefix() {
         if [ ! -f "$WINEPREFIX/.made" ]; then
             # The first start of a prefix takes a while, longer still on a busy machine.
             DISPLAY='' timeout 180 "$wine" wineboot --init >/dev/null 2>&1
+            if [ -n "${IPVIEW_WINE_DPI:-}" ]; then
+                DISPLAY='' timeout 60 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
+                    /t REG_DWORD /d "$IPVIEW_WINE_DPI" /f >/dev/null 2>&1
+            fi
             timeout 60 "$wineserver" -w
             touch "$WINEPREFIX/.made"
         fi
-    ) 9>"$1/wineprefix.lock"
+    ) 9>"$WINEPREFIX.lock"
 }
 
 # Starts Xvfb on a free display number and sets DISPLAY; on exit stops the wine server (whose
