@@ -50,7 +50,8 @@ opens_and_closes "$work/root/usr/bin/ipview"
 debootstrap --variant=minbase "$(. /etc/os-release && echo "$VERSION_CODENAME")" \
     "$work/debian" >"$work/log" || e2e_fail "debootstrap failed: $(tail -n 3 "$work/log")"
 cp "$deb" "$work/debian/tmp/"
-chroot "$work/debian" sh -c "apt-get update && apt-get install -y /tmp/${deb##*/}" </dev/null \
+chroot "$work/debian" env DEBIAN_FRONTEND=noninteractive sh -c \
+    "apt-get update && apt-get install -y /tmp/${deb##*/}" </dev/null \
     >"$work/log" 2>&1 || e2e_fail "apt failed: $(tail -n 3 "$work/log")"
 grep -E '^(Setting up ipview|[0-9]+ upgraded)' "$work/log"
 opens_and_closes chroot "$work/debian" /usr/bin/ipview
