@@ -8,7 +8,7 @@ deb=$(realpath "$1")
 export E2E_CLOSE_WINDOW=$2
 source "$(dirname "$0")/../e2e/lib.sh"
 work=$(mktemp -d)
-trap 'e2e_stop_display; rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 dpkg-deb -x "$deb" "$work/root"
 
 desktop-file-validate "$work"/root/usr/share/applications/io.github.ipview.desktop
@@ -28,9 +28,10 @@ grep -q '^Depends: .*libqt6widgets6 ' <<<"$fields" || e2e_fail "no dependency on
 grep -qx 'Recommends: fonts-arphic-uming, fonts-arphic-ukai' <<<"$fields" ||
     e2e_fail "the Chinese fonts are not recommended"
 
-# Starts the installed program with COMMAND..., finds its window and icon, and closes it.
-opens_and_closes() {
-    [ -n "${E2E_XVFB_PID:-}" ] || e2e_start_display
+# Starts the installed program with COMMAND... on a display of its own, finds its window and
+# icon, and closes it.
+opens_and_closes() (
+    e2e_start_display
     e2e_start_app "$@"
     local window
     window=$(e2e_wait_window "Torvale - ip查看工具")
@@ -39,7 +40,7 @@ opens_and_closes() {
     e2e_close_window "$window"
     e2e_wait_app_exit
     [ "$E2E_APP_STATUS" = 0 ] || e2e_fail "exit status $E2E_APP_STATUS after a normal close"
-}
+)
 
 # Unpacked, it must find all it needs on the system rather than in the build tree that made it.
 ! readelf -d "$work/root/usr/bin/ipview" | grep -E 'R(UN)?PATH' || e2e_fail "it has a library path"
