@@ -15,7 +15,9 @@ set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
-    set(CPACK_PACKAGE_FILE_NAME ipview-${CPACK_PACKAGE_VERSION}-win32)
+    # The 32-bit build is the one that ships; the 64-bit one only runs the tests here.
+    math(EXPR bits "${CMAKE_SIZEOF_VOID_P} * 8")
+    set(CPACK_PACKAGE_FILE_NAME ipview-${CPACK_PACKAGE_VERSION}-win${bits})
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
