@@ -17,7 +17,7 @@ e2e_start_display() {
     done
     Xvfb ":$number" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
-    trap '[ -n "${E2E_APP_PID:-}" ] && kill "$E2E_APP_PID"; kill "$E2E_XVFB_PID"; wait' EXIT
+    trap '{ [ -z "${E2E_APP_PID:-}" ] || kill "$E2E_APP_PID"; kill "$E2E_XVFB_PID"; wait; } 2>/dev/null || true' EXIT
     export DISPLAY=":$number"
     for attempt in $(seq 50); do
         xdpyinfo >/dev/null 2>&1 && return 0
