@@ -1,9 +1,11 @@
 // The default route's interface, read from Linux's /proc/net/route.
 #include "platform/posix/DefaultRoute.h"
 
-#include <fstream>
+#include <array>
+#include <fcntl.h>
 #include <limits>
 #include <sstream>
+#include <unistd.h>
 
 namespace platform::posix {
 namespace {
@@ -56,13 +58,23 @@ std::optional<std::string> DefaultRouteInterfaceIn(std::string_view routeTable) 
 }
 
 std::optional<std::string> DefaultRouteInterface() {
-    std::ifstream file("/proc/net/route");
-    if (!file) {
+    // Plain system calls: through a file stream, opening and reading this small file cost
+    // more than the interface list itself.
+    const int file = open("/proc/net/route", O_RDONLY | O_CLOEXEC);
+    if (file < 0) {
         return std::nullopt;
     }
-    std::ostringstream table;
-    table << file.rdbuf();
-    return DefaultRouteInterfaceIn(table.str());
+    std::string table;
+    std::array<char, 4096> chunk{};
+    ssize_t got = 0;
+    while ((got = read(file, chunk.data(), chunk.size())) > 0) {
+        table.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+    close(file);
+    if (got < 0) {
+        return std::nullopt;
+    }
+    return DefaultRouteInterfaceIn(table);
 }
 
 } // namespace platform::posix
