@@ -1,28 +1,19 @@
 // Asks the X client that owns a window to close it, as a window manager's close button does.
 #include <X11/Xlib.h>
-#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s WINDOW-ID\n", argv[0]);
+    Display* display = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
+    if (display == nullptr) {
         return 2;
     }
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        std::fprintf(stderr, "%s: cannot open the display\n", argv[0]);
-        return 1;
-    }
-    const Window window = std::strtoul(argv[1], nullptr, 0);
-
     XEvent event{};
     event.xclient.type = ClientMessage;
-    event.xclient.window = window;
+    event.xclient.window = std::strtoul(argv[1], nullptr, 0);
     event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
     event.xclient.format = 32;
     event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    const Status sent = XSendEvent(display, window, False, NoEventMask, &event);
+    const Status sent = XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
     XCloseDisplay(display); // flushes the request
     return sent != 0 ? 0 : 1;
 }

@@ -1,6 +1,5 @@
 # Helpers for end-to-end tests: a private X display, and a person's way with windows on it.
 # Source it; every function fails (non-zero status, a line on stderr) rather than hang.
-
 E2E_TIMEOUT=${E2E_TIMEOUT:-10}
 
 e2e_fail() {
@@ -8,7 +7,8 @@ e2e_fail() {
     exit 1
 }
 
-# Starts Xvfb at 96 dpi on a free display in 100..899 and exports DISPLAY. Stopped at exit.
+# Starts Xvfb at 96 dpi on a free display in 100..899 and exports DISPLAY; it and the program
+# are stopped at exit.
 e2e_start_display() {
     local number attempt
     for attempt in $(seq 20); do
@@ -17,20 +17,13 @@ e2e_start_display() {
     done
     Xvfb ":$number" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
-    trap e2e_stop_display EXIT
+    trap '[ -n "${E2E_APP_PID:-}" ] && kill "$E2E_APP_PID"; kill "$E2E_XVFB_PID"; wait' EXIT
     export DISPLAY=":$number"
     for attempt in $(seq 50); do
         xdpyinfo >/dev/null 2>&1 && return 0
-        kill -0 "$E2E_XVFB_PID" 2>/dev/null || e2e_fail "Xvfb did not start on $DISPLAY"
         sleep 0.1
     done
     e2e_fail "Xvfb on $DISPLAY did not answer"
-}
-
-e2e_stop_display() {
-    [ -n "${E2E_APP_PID:-}" ] && kill "$E2E_APP_PID" 2>/dev/null
-    [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null && wait "$E2E_XVFB_PID"
-    return 0
 }
 
 # Starts a program on the display in the background; its process id goes to E2E_APP_PID.
@@ -39,8 +32,8 @@ e2e_start_app() {
     E2E_APP_PID=$!
 }
 
-# Waits for the program started last to exit; its exit status goes to E2E_APP_STATUS.
-# Call it directly, not in $(...): only this shell can collect the status of its child.
+# Waits for the program to exit and puts its status in E2E_APP_STATUS. Call it directly, not in
+# $(...): only this shell can collect the status of its child.
 e2e_wait_app_exit() {
     local waited
     for waited in $(seq $((E2E_TIMEOUT * 10))); do
@@ -57,34 +50,22 @@ e2e_wait_app_exit() {
 
 # Prints the id of the visible window whose caption is exactly CAPTION, waiting for it.
 e2e_wait_window() {
-    local caption=$1 id
-    id=$(timeout "$E2E_TIMEOUT" xdotool search --sync --onlyvisible --name "^${caption}\$" |
-        head -n 1) || true
-    [ -n "$id" ] || e2e_fail "no window \"$caption\""
+    local id
+    id=$(timeout "$E2E_TIMEOUT" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1)
+    [ -n "$id" ] || e2e_fail "no window \"$1\""
     echo "$id"
-}
-
-# Succeeds when no visible window has the caption CAPTION.
-e2e_no_window() {
-    ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
 }
 
 # Prints "X Y WIDTH HEIGHT" of a window's client area, X and Y on the screen.
 e2e_client_geometry() {
-    xwininfo -id "$1" | awk '
-        /Absolute upper-left X:/ { x = $NF }
-        /Absolute upper-left Y:/ { y = $NF }
-        /^ *Width:/ { w = $NF }
-        /^ *Height:/ { h = $NF }
-        END { print x, y, w, h }'
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+        /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print x, y, w, h }'
 }
 
 # Gives WINDOW the keyboard focus (there is no window manager to do it) and presses KEYS.
 e2e_keys() {
-    local window=$1
-    shift
-    xdotool windowfocus --sync "$window" || e2e_fail "cannot focus window $window"
-    xdotool key --delay 50 "$@"
+    xdotool windowfocus --sync "$1" || e2e_fail "cannot focus window $1"
+    xdotool key --delay 50 "${@:2}"
 }
 
 # Prints the whole text of the focused text box in WINDOW: select all, copy, read the clipboard.
@@ -97,16 +78,11 @@ e2e_copy_text() {
 # Dismisses the message box captioned CAPTION with its OK button (the box's default).
 e2e_press_ok() {
     local box
-    box=$(e2e_wait_window "$1")
+    box=$(e2e_wait_window "$1") || exit 1
     e2e_keys "$box" Return
 }
 
-# Closes a window as the close button of a window manager would.
+# Closes a window as the close button of a window manager would; E2E_CLOSE_WINDOW names the helper.
 e2e_close_window() {
     "$E2E_CLOSE_WINDOW" "$1" || e2e_fail "cannot ask window $1 to close"
-}
-
-# Saves a picture of one window.
-e2e_screenshot() {
-    import -window "$1" "$2" || e2e_fail "cannot take a picture of window $1"
 }

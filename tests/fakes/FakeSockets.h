@@ -21,7 +21,6 @@ public:
     std::vector<std::string> unrepresentable;
 
     int WSAStartup(std::uint16_t versionRequested, platform::StartupRecord& record) override {
-        ++startups;
         requestedVersion = versionRequested;
         if (startupResult == 0) {
             record = startupRecord;
@@ -52,7 +51,6 @@ public:
         return host->second;
     }
 
-    int startups = 0;
     int cleanups = 0;
     std::uint16_t requestedVersion = 0;
     std::vector<std::string> lookedUp;

@@ -1,5 +1,5 @@
 // Runs the Qt runtime tests with the one application object a process may have.
-#include "TestRuntime.h"
+#include "RecordingEvents.h"
 
 #include <gtest/gtest.h>
 

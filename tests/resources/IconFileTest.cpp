@@ -10,94 +10,52 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-constexpr std::size_t Side = 128;
-constexpr std::size_t DirectorySize = 6 + 16;
-constexpr std::size_t InfoHeaderSize = 40;
-constexpr std::size_t PaletteSize = 256 * 4;
-constexpr std::size_t PixelBytes = Side * Side;
-constexpr std::size_t MaskRowBytes = (Side / 8 + 3) / 4 * 4;
+constexpr std::size_t kSide = 128;
+constexpr std::size_t kDirectorySize = 6 + 16;
+constexpr std::size_t kMaskRowBytes = kSide / 8;
+// Info header, 256-colour palette, one byte per pixel, then the AND mask.
+constexpr std::size_t kMaskAt = kDirectorySize + 40 + 256 * 4 + kSide * kSide;
 
 Bytes ReadFile(const char* path) {
     std::ifstream file(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-std::uint32_t LittleEndian(const Bytes& bytes, std::size_t at, std::size_t count) {
-    std::uint32_t value = 0;
-    for (std::size_t i = count; i-- > 0;)
-        value = value << 8 | bytes.at(at + i);
-    return value;
-}
-
-std::uint32_t BigEndian(const Bytes& bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        value = value << 8 | bytes.at(at + i);
-    return value;
-}
-
-class IconFileTest : public testing::Test {
-protected:
-    const Bytes icon = ReadFile(ICON_FILE);
-    std::size_t ImageAt() const { return LittleEndian(icon, 18, 4); }
-    std::size_t MaskAt() const { return ImageAt() + InfoHeaderSize + PaletteSize + PixelBytes; }
-    // Bitmap rows run bottom-up; a set AND bit lets the background through.
-    bool Transparent(std::size_t x, std::size_t y) const {
-        const std::size_t row = Side - 1 - y;
-        return (icon.at(MaskAt() + row * MaskRowBytes + x / 8) >> (7 - x % 8) & 1) != 0;
+// The number of `count` bytes at `at`, least significant first unless `bigEndian`.
+std::uint64_t Number(const Bytes& bytes, std::size_t at, std::size_t count,
+                     bool bigEndian = false) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        value = value << 8 | bytes.at(bigEndian ? at + i : at + count - 1 - i);
     }
-};
-
-TEST_F(IconFileTest, DirectoryHoldsExactlyOneIcon) {
-    EXPECT_EQ(LittleEndian(icon, 0, 2), 0u);
-    EXPECT_EQ(LittleEndian(icon, 2, 2), 1u);
-    EXPECT_EQ(LittleEndian(icon, 4, 2), 1u);
+    return value;
 }
 
-TEST_F(IconFileTest, EntryDescribesA128PixelSquareOf256Colours) {
-    EXPECT_EQ(icon.at(6), Side);
-    EXPECT_EQ(icon.at(7), Side);
-    EXPECT_EQ(icon.at(8), 0u) << "256 colours are written as 0";
-    EXPECT_EQ(LittleEndian(icon, 10, 2), 1u);
-    EXPECT_EQ(LittleEndian(icon, 12, 2), 8u);
-    EXPECT_EQ(ImageAt(), DirectorySize);
+TEST(IconFile, IsOne128PixelUncompressed256ColourBitmapWithItsMask) {
+    const Bytes icon = ReadFile(ICON_FILE);
+    EXPECT_EQ(Number(icon, 0, 6), 0x0001'0001'0000u) << "reserved, type icon, one image";
+    EXPECT_EQ(icon.at(6), kSide);
+    EXPECT_EQ(icon.at(7), kSide);
+    EXPECT_EQ(Number(icon, 12, 2), 8u) << "bits per pixel";
+    EXPECT_EQ(Number(icon, 18, 4), kDirectorySize) << "image offset";
+    EXPECT_EQ(Number(icon, kDirectorySize, 4), 40u) << "a bitmap info header, not a PNG";
+    EXPECT_EQ(Number(icon, kDirectorySize + 8, 4), 2 * kSide) << "pixels and AND mask";
+    EXPECT_EQ(Number(icon, kDirectorySize + 16, 4), 0u) << "compressed";
+    EXPECT_EQ(icon.size(), kMaskAt + kSide * kMaskRowBytes);
+    // Mask rows run bottom-up; a set bit lets the background through: at the corners, not where
+    // the tools cross in the middle.
+    EXPECT_EQ(icon.at(kMaskAt) >> 7, 1);
+    EXPECT_EQ(icon.at(kMaskAt + kSide * kMaskRowBytes - 1) & 1, 1);
+    EXPECT_EQ(icon.at(kMaskAt + kSide / 2 * kMaskRowBytes + kSide / 16) >> 7, 0);
 }
 
-TEST_F(IconFileTest, ImageIsAnUncompressedPaletteBitmapWithItsMask) {
-    const std::size_t at = ImageAt();
-    EXPECT_NE(BigEndian(icon, at), 0x89504e47u) << "a PNG image instead of a bitmap";
-    EXPECT_EQ(LittleEndian(icon, at, 4), InfoHeaderSize);
-    EXPECT_EQ(LittleEndian(icon, at + 4, 4), Side);
-    EXPECT_EQ(LittleEndian(icon, at + 8, 4), 2 * Side) << "pixels and AND mask";
-    EXPECT_EQ(LittleEndian(icon, at + 12, 2), 1u);
-    EXPECT_EQ(LittleEndian(icon, at + 14, 2), 8u);
-    EXPECT_EQ(LittleEndian(icon, at + 16, 4), 0u) << "compressed";
-    const std::uint32_t coloursUsed = LittleEndian(icon, at + 32, 4);
-    EXPECT_TRUE(coloursUsed == 0 || coloursUsed == 256) << coloursUsed;
-}
-
-TEST_F(IconFileTest, SizesCoverHeaderPalettePixelsAndMaskExactly) {
-    const std::size_t imageSize = InfoHeaderSize + PaletteSize + PixelBytes + Side * MaskRowBytes;
-    EXPECT_EQ(LittleEndian(icon, 14, 4), imageSize);
-    EXPECT_EQ(icon.size(), DirectorySize + imageSize);
-}
-
-TEST_F(IconFileTest, MaskShowsTheBackgroundAtTheCornersOnly) {
-    EXPECT_TRUE(Transparent(0, 0));
-    EXPECT_TRUE(Transparent(Side - 1, 0));
-    EXPECT_TRUE(Transparent(0, Side - 1));
-    EXPECT_TRUE(Transparent(Side - 1, Side - 1));
-    EXPECT_FALSE(Transparent(Side / 2, Side / 2)) << "where the tools cross";
-}
-
-TEST(IconPictureTest, PngIsA128PixelSquareWithAlpha) {
+TEST(IconPicture, IsA128PixelSquarePngWithAlpha) {
     const Bytes picture = ReadFile(PICTURE_FILE);
-    EXPECT_EQ(BigEndian(picture, 0), 0x89504e47u);
-    EXPECT_EQ(BigEndian(picture, 12), 0x49484452u) << "IHDR first";
-    EXPECT_EQ(BigEndian(picture, 16), Side);
-    EXPECT_EQ(BigEndian(picture, 20), Side);
-    EXPECT_EQ(picture.at(24), 8u) << "bits per sample";
-    EXPECT_EQ(picture.at(25), 6u) << "RGBA";
+    EXPECT_EQ(Number(picture, 0, 4, true), 0x89504e47u);
+    EXPECT_EQ(Number(picture, 12, 4, true), 0x49484452u) << "IHDR first";
+    EXPECT_EQ(Number(picture, 16, 4, true), kSide);
+    EXPECT_EQ(Number(picture, 20, 4, true), kSide);
+    EXPECT_EQ(Number(picture, 24, 2, true), 0x0806u) << "8 bits per sample, RGBA";
 }
 
 } // namespace

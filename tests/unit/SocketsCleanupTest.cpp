@@ -6,48 +6,39 @@
 #include "form1/Form1Description.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
-class SocketsCleanupTest : public testing::Test {
-protected:
-    void SetUp() override { ASSERT_EQ(runtime.Run(form1::Form1Description(), form), 0); }
-
+TEST(SocketsCleanup, ACloseStopsTheLibraryOnceAndGoesThrough) {
     fakes::FakeRuntime runtime;
     fakes::FakeSockets sockets;
-    form1::Form1 form{runtime, sockets};
-};
-
-TEST_F(SocketsCleanupTest, ACloseStopsTheLibraryOnceAndAlwaysGoesThrough) {
+    form1::Form1 form(runtime, sockets);
+    ASSERT_EQ(runtime.Run(form1::Form1Description(), form), 0);
     EXPECT_TRUE(runtime.Close());
     EXPECT_EQ(sockets.cleanups, 1);
     EXPECT_FALSE(runtime.windowShown());
-    EXPECT_FALSE(runtime.ended());
     EXPECT_TRUE(runtime.messages().empty());
 }
 
-TEST_F(SocketsCleanupTest, AFailureIsShownOverTheWindowWithATrailingBlankThenEnds) {
-    sockets.cleanupResult = -1;
-    EXPECT_FALSE(runtime.Close());
-    ASSERT_EQ(runtime.messages().size(), 1u);
-    EXPECT_EQ(runtime.messages().front().prompt, "Socket error -1 occurred in Cleanup ");
-    EXPECT_TRUE(runtime.messages().front().windowShown);
-    EXPECT_TRUE(runtime.ended());
-}
-
-TEST_F(SocketsCleanupTest, AnyNonZeroResultIsShownUnchanged) {
-    sockets.cleanupResult = 10093;
-    EXPECT_FALSE(runtime.Close());
-    ASSERT_EQ(runtime.messages().size(), 1u);
-    EXPECT_EQ(runtime.messages().front().prompt, "Socket error 10093 occurred in Cleanup ");
-}
-
-TEST_F(SocketsCleanupTest, NoEventRunsAfterTheEnd) {
-    sockets.cleanupResult = -1;
-    EXPECT_FALSE(runtime.Close());
-    EXPECT_FALSE(runtime.ClickCommand1());
-    EXPECT_EQ(sockets.cleanups, 1);
-    EXPECT_TRUE(sockets.lookedUp.empty());
+TEST(SocketsCleanup, AFailureIsShownOverTheWindowInPlainDecimalThenNothingRuns) {
+    for (const auto& [result, message] :
+         {std::pair{-1, "Socket error -1 occurred in Cleanup "},
+          std::pair{10093, "Socket error 10093 occurred in Cleanup "},
+          std::pair{std::numeric_limits<std::int32_t>::min(),
+                    "Socket error -2147483648 occurred in Cleanup "}}) {
+        fakes::FakeRuntime runtime;
+        fakes::FakeSockets sockets;
+        form1::Form1 form(runtime, sockets);
+        sockets.cleanupResult = result;
+        ASSERT_EQ(runtime.Run(form1::Form1Description(), form), 0);
+        EXPECT_FALSE(runtime.Close());
+        ASSERT_EQ(runtime.messages().size(), 1u);
+        EXPECT_EQ(runtime.messages().front().prompt, message);
+        EXPECT_TRUE(runtime.messages().front().windowShown);
+        EXPECT_FALSE(runtime.ClickCommand1()) << "an event after the end";
+        EXPECT_TRUE(sockets.lookedUp.empty());
+    }
 }
 
 } // namespace

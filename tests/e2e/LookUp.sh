@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# A person's way with the lookup: the first click shows this machine's address, a typed name is
+# replaced by its address, and a name that cannot be resolved brings the message and stays.
+# Usage: LookUp.sh IPVIEW CLOSE-WINDOW-HELPER
+set -euo pipefail
+ipview=$1
+export E2E_CLOSE_WINDOW=$2
+source "$(dirname "$0")/lib.sh"
+
+caption="Torvale - ip查看工具"
+title="Torvaleip查看工具"
+
+# The address of the interface that carries the default route, else loopback.
+own_address() {
+    local device
+    device=$(ip -4 route show default | awk '{ for (i = 1; i < NF; i++) if ($i == "dev") print $(i + 1); exit }')
+    [ -n "$device" ] || { echo 127.0.0.1; return; }
+    ip -4 -o addr show dev "$device" | awk '{ split($4, a, "/"); print a[1]; exit }'
+}
+
+# Clicks the button with the mouse, at its centre (960 + 3015 / 2, 2160 + 615 / 2 twips).
+click_button() {
+    xdotool mousemove --window "$window" 165 165 click 1
+    sleep 0.3
+}
+
+# The text of the box: Tab from the button into it, copy it all, Shift+Tab back.
+box_text() {
+    e2e_keys "$window" Tab >/dev/null
+    e2e_copy_text "$window"
+    e2e_keys "$window" shift+Tab >/dev/null
+}
+
+type_name() {
+    e2e_keys "$window" Tab ctrl+a BackSpace
+    xdotool type --delay 20 "$1"
+    e2e_keys "$window" shift+Tab
+}
+
+expect_text() {
+    local text
+    text=$(box_text)
+    [ "$text" = "$1" ] || e2e_fail "the box holds \"$text\", not \"$1\""
+    echo "box: $text"
+}
+
+e2e_start_display
+e2e_start_app "$ipview"
+window=$(e2e_wait_window "$caption")
+
+# Space on the focused button, as the window opens: this machine's own address.
+e2e_keys "$window" space
+sleep 0.3
+expect_text "$(own_address)"
+
+type_name localhost
+click_button
+expect_text 127.0.0.1
+
+# A shown address resolves to itself.
+click_button
+expect_text 127.0.0.1
+
+type_name no-such-host.invalid
+click_button
+box=$(e2e_wait_window "$title")
+echo "message box: $(xdotool getwindowname "$box")"
+e2e_press_ok "$title"
+sleep 0.3
+e2e_no_window "$title" || e2e_fail "the message box is still open after OK"
+expect_text no-such-host.invalid
+
+e2e_close_window "$window"
+e2e_wait_app_exit
+[ "$E2E_APP_STATUS" = 0 ] || e2e_fail "exit status $E2E_APP_STATUS after a normal close"
