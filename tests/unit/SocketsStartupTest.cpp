@@ -43,4 +43,15 @@ TEST(SocketsStartup, AVersion1_1RequestIsVettedAndEachRefusalIsOneMessageWithout
     }
 }
 
+TEST(SocketsStartup, VersionBytesTruncateTowardZeroBeforeTheMask) {
+    const struct {
+        std::int16_t word;
+        std::int32_t high, low;
+    } cases[] = {{0x0101, 1, 1}, {-1, 0, 255}, {-32511, 130, 1}, {-32768, 128, 0}};
+    for (const auto& row : cases) {
+        EXPECT_EQ(form1::Form1::hibyte(row.word), row.high) << row.word;
+        EXPECT_EQ(form1::Form1::lobyte(row.word), row.low) << row.word;
+    }
+}
+
 } // namespace
