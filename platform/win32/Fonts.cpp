@@ -1,0 +1,69 @@
+#include "platform/win32/Fonts.h"
+
+#include "platform/win32/Utf16.h"
+
+#include <cmath>
+
+namespace platform::win32 {
+namespace {
+
+constexpr double kPointsPerInch = 72;
+
+int CALLBACK NoteFaceFound(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/,
+                           DWORD /*fontType*/, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0; // one is enough
+}
+
+std::wstring DefaultFace() {
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    return font.lfFaceName;
+}
+
+} // namespace
+
+int FontHeight(double points, UINT dpi) {
+    return -static_cast<int>(std::lround(points * dpi / kPointsPerInch));
+}
+
+std::wstring ChooseFace(const FontDescription& description,
+                        const std::function<bool(const std::wstring&)>& isInstalled) {
+    if (const std::wstring face = Widen(description.face); isInstalled(face)) {
+        return face;
+    }
+    for (const std::string_view lookAlike : description.lookAlikes) {
+        if (const std::wstring face = Widen(lookAlike); isInstalled(face)) {
+            return face;
+        }
+    }
+    return {};
+}
+
+bool IsFaceInstalled(const std::wstring& face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    if (face.empty() || face.size() >= LF_FACESIZE) {
+        return false;
+    }
+    face.copy(wanted.lfFaceName, face.size());
+    bool found = false;
+    const HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &wanted, NoteFaceFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+Font CreateDescribedFont(const FontDescription& description, UINT dpi) {
+    std::wstring face = ChooseFace(description, IsFaceInstalled);
+    if (face.empty()) {
+        face = DefaultFace();
+    }
+    return Font(CreateFontW(FontHeight(description.points, dpi), 0, 0, 0, description.weight,
+                            description.italic, description.underline, description.strikeOut,
+                            static_cast<DWORD>(description.charset), OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                            face.c_str()));
+}
+
+} // namespace platform::win32
