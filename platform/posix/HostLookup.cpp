@@ -2,6 +2,7 @@
 #include "platform/posix/HostLookup.h"
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -74,6 +75,14 @@ std::optional<Ipv4Address> LookUpIpv4(const std::string& name) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<Ipv4Address> NumericIpv4(const std::string& name) {
+    in_addr address{};
+    if (inet_aton(name.c_str(), &address) == 0) {
+        return std::nullopt;
+    }
+    return ToIpv4Address(address);
 }
 
 } // namespace platform::posix

@@ -17,4 +17,9 @@ bool NeverAHostName(std::string_view name);
 // names with letters beyond ASCII are looked up as internationalised domain names.
 std::optional<Ipv4Address> LookUpIpv4(const std::string& name);
 
+// The address of a name written as an IPv4 number in any form that inet_aton reads ("10.0.0.1",
+// "127.1", "0x7f.0.0.1"), read with no look-up; nothing for any other name. The name holds no
+// blank (see NeverAHostName), after which inet_aton would ignore the rest.
+std::optional<Ipv4Address> NumericIpv4(const std::string& name);
+
 } // namespace platform::posix

@@ -65,7 +65,13 @@ std::optional<HostEntry> PosixSockets::gethostbyname(const std::string& name) {
     if (NeverAHostName(name)) {
         return std::nullopt;
     }
-    if (NamesThisComputer(name, OwnHostName())) {
+    // A number stands for its own address, read with no look-up: the host name that the check
+    // below needs costs a system call, many times the reading.
+    if (const std::optional<Ipv4Address> numeric = NumericIpv4(name)) {
+        return EntryFor(*numeric);
+    }
+    // The empty name is this machine's without asking for the host name.
+    if (name.empty() || NamesThisComputer(name, OwnHostName())) {
         return OwnEntry();
     }
     const std::optional<Ipv4Address> address = LookUpIpv4(name);

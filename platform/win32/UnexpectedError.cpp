@@ -1,0 +1,51 @@
+// The report of an unexpected error: a message box, then the end of the program.
+//
+// Nothing in ipview catches an exception: one that is thrown ends the program. The C++ library's
+// own terminate handler writes the exception's demangled type to a console that a GUI program
+// does not have, and brings its demangler and printf along; its throw helpers bring exception
+// classes built on a second, copy-on-write string. Together they were over half of the program
+// file. Defined here, they stay out of it, and the user sees what happened. A throw helper that
+// the program comes to need and this file lacks pulls the library's whole set back in, and the
+// link then fails on the names defined twice.
+#include <bits/functexcept.h>
+#include <windows.h>
+
+namespace {
+
+constexpr UINT kUnexpectedErrorStatus = 3; // as abort() ends a Windows program
+
+[[noreturn]] void ReportUnexpectedError() {
+    // Nothing here may allocate: the error may be that memory ran out.
+    MessageBoxW(nullptr, L"An unexpected error occurred. The program will end.", nullptr,
+                MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ExitProcess(kUnexpectedErrorStatus);
+}
+
+} // namespace
+
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    ReportUnexpectedError();
+}
+} // namespace __gnu_cxx
+
+namespace std {
+void __throw_bad_alloc() {
+    ReportUnexpectedError();
+}
+void __throw_bad_array_new_length() {
+    ReportUnexpectedError();
+}
+void __throw_bad_function_call() {
+    ReportUnexpectedError();
+}
+void __throw_length_error(const char* /*what*/) {
+    ReportUnexpectedError();
+}
+void __throw_logic_error(const char* /*what*/) {
+    ReportUnexpectedError();
+}
+void __throw_out_of_range_fmt(const char* /*format*/, ...) {
+    ReportUnexpectedError();
+}
+} // namespace std
