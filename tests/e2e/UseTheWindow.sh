@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# A person's way with the lookup: the first click shows this machine's address, a typed name is
-# replaced by its address, and a name that cannot be resolved brings the message and stays.
-# Usage: LookUp.sh IPVIEW CLOSE-WINDOW-HELPER
+# A person's way with the window: it opens centred at its described size; the first click shows
+# this machine's address, a typed name is replaced by its address, a name that cannot be resolved
+# brings the message and stays; closing the window ends the program with status 0.
+# Usage: UseTheWindow.sh IPVIEW CLOSE-WINDOW-HELPER
 set -euo pipefail
 ipview=$1
 export E2E_CLOSE_WINDOW=$2
@@ -47,6 +48,12 @@ expect_text() {
 e2e_start_display
 e2e_start_app "$ipview"
 window=$(e2e_wait_window "$caption")
+
+read -r x y width height <<<"$(e2e_client_geometry "$window")"
+[ "$width x $height" = "334 x 219" ] || e2e_fail "client area is $width x $height"
+# Centred on the 1280 x 1024 screen, to within the half pixel an odd difference leaves.
+off_x=$((2 * x + width - 1280)) off_y=$((2 * y + height - 1024))
+[ "${off_x#-}" -le 1 ] && [ "${off_y#-}" -le 1 ] || e2e_fail "window at $x,$y is not centred"
 
 # Space on the focused button, as the window opens: this machine's own address.
 e2e_keys "$window" space
