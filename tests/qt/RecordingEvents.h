@@ -6,28 +6,28 @@
 
 #include <functional>
 
-// Made by the test main before any test runs.
-platform::qt::QtRuntime& TestRuntime();
+// The process's one runtime, made when a test first needs Qt and kept to the end.
+inline platform::qt::QtRuntime& TestRuntime() {
+    static int argc = 0;
+    static auto* runtime = new platform::qt::QtRuntime(argc, nullptr);
+    return *runtime;
+}
 
 class RecordingEvents final : public platform::FormEvents {
 public:
-    std::function<void()> onLoad;
-    std::function<void(bool& cancel)> onUnload;
+    std::function<void()> onLoad = [] {};
+    std::function<void(bool& cancel)> onUnload = [](bool&) {};
     int loads = 0;
     int unloads = 0;
     int clicks = 0;
 
     void Form_Load() override {
         ++loads;
-        if (onLoad) {
-            onLoad();
-        }
+        onLoad();
     }
     void Form_Unload(bool& cancel) override {
         ++unloads;
-        if (onUnload) {
-            onUnload(cancel);
-        }
+        onUnload(cancel);
     }
     void Command1_Click() override { ++clicks; }
 };
