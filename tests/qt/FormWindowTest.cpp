@@ -21,7 +21,6 @@ protected:
     }
     QWidget* Child(const char* name) { return window.findChild<QWidget*>(name); }
 
-    platform::qt::QtRuntime& runtime = TestRuntime(); // before any widget
     RecordingEvents events;
     platform::qt::FormWindow window{form1::Form1Description(), events};
 };

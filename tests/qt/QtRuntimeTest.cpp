@@ -72,7 +72,6 @@ TEST_F(QtRuntimeTest, AMessageIsAModalBoxWithTheApplicationTitleAndOneOkButton) 
 // End() leaves the process at once, so it is watched from a separate process. The handlers
 // leave marks on stderr after the flushed output of stdout, which is sent there too.
 TEST_F(QtRuntimeTest, EndDuringLoadExitsWithOneAtOnceWithoutUnloading) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe"); // forking a process running Qt is unsafe
     const auto runThenSayReturned = [this] {
         dup2(STDERR_FILENO, STDOUT_FILENO);
         events.onLoad = [this] {

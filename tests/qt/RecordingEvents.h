@@ -6,12 +6,8 @@
 
 #include <functional>
 
-// The process's one runtime, made when a test first needs Qt and kept to the end.
-inline platform::qt::QtRuntime& TestRuntime() {
-    static int argc = 0;
-    static auto* runtime = new platform::qt::QtRuntime(argc, nullptr);
-    return *runtime;
-}
+// Made by the test main before any test runs.
+platform::qt::QtRuntime& TestRuntime();
 
 class RecordingEvents final : public platform::FormEvents {
 public:
