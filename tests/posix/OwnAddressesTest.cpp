@@ -1,5 +1,7 @@
-// This machine's own addresses: which interfaces count, and in which order.
+// This machine's own addresses: the interfaces that count, the default route's, their order.
 #include "platform/posix/OwnAddresses.h"
+
+#include "platform/posix/DefaultRoute.h"
 
 #include <arpa/inet.h>
 #include <array>
@@ -12,6 +14,33 @@ using platform::posix::InterfaceAddress;
 using platform::posix::Ipv4Address;
 
 constexpr unsigned int kUp = IFF_UP | IFF_RUNNING;
+
+// One line of the table, gateway and counters filled in.
+std::string Route(const char* name, const char* destination, const char* flags, const char* metric,
+                  const char* mask = "00000000") {
+    return std::string(name) + "\t" + destination + "\t010200C0\t" + flags + "\t0\t0\t" + metric +
+           "\t" + mask + "\t0\t0\t0\n";
+}
+
+std::optional<std::string> DefaultIn(const std::string& routes) {
+    return platform::posix::DefaultRouteInterfaceIn(
+        "Iface\tDestination\tGateway\tFlags\tRefCnt\tUse\tMetric\tMask\tMTU\tWindow\tIRTT\n" +
+        routes);
+}
+
+TEST(DefaultRoute, IsTheFirstCompleteUpDefaultRouteWithTheLowestMetric) {
+    const std::string ethNet = Route("eth0", "000200C0", "0001", "0", "00FFFFFF");
+    const std::string wlanDefault = Route("wlan0", "00000000", "0003", "600");
+    EXPECT_EQ(DefaultIn(ethNet), std::nullopt);
+    // Before the default: one route not up, one with a mask, one cut short.
+    EXPECT_EQ(DefaultIn(ethNet + Route("eth1", "00000000", "0002", "0") +
+                        Route("eth2", "00000000", "0003", "0", "000000FF") +
+                        "eth3\t00000000\t010200C0\t0003\n" + wlanDefault),
+              "wlan0");
+    EXPECT_EQ(DefaultIn(wlanDefault + Route("eth0", "00000000", "0003", "100") +
+                        Route("a0", "00000000", "0003", "100")),
+              "eth0");
+}
 
 TEST(OwnAddresses, AreTheUpNonLoopbackIpv4OnesInListOrder) {
     std::array<sockaddr_in, 5> addresses{};

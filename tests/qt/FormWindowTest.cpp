@@ -1,4 +1,4 @@
-// The window as a person meets it: its size, place and caption, its fonts, its focus and keys.
+// The window as a person meets it: its caption, size, place and fonts, its focus and keys.
 #include "platform/qt/FormWindow.h"
 
 #include "RecordingEvents.h"
@@ -25,20 +25,15 @@ protected:
     platform::qt::FormWindow window{form1::Form1Description(), events};
 };
 
-TEST_F(FormWindowTest, IsCaptioned334By219At96DpiFixedInSizeAndCentred) {
+TEST_F(FormWindowTest, IsCaptioned334By219At96DpiFixedInSizeCentredAndInItsFonts) {
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Torvale - ip查看工具"));
-    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
-    ASSERT_EQ(dpi, 96);
+    ASSERT_EQ(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96);
     EXPECT_EQ(window.size(), QSize(334, 219));
-    EXPECT_EQ(window.minimumSize(), window.size());
-    EXPECT_EQ(window.maximumSize(), window.size());
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
     EXPECT_LE((window.geometry().center() - screenCentre).manhattanLength(), 1);
-}
-
-// Relies on the fonts that scripts/setup installs.
-TEST_F(FormWindowTest, TheTextBoxGetsABoldSongLookAlikeAndTheButtonARegularKai) {
+    // A bold Song look-alike in the text box, a regular Kai on the button, from scripts/setup.
     const QFontInfo text1(Child("Text1")->font());
     EXPECT_EQ(text1.family(), "AR PL UMing CN");
     EXPECT_DOUBLE_EQ(text1.pointSizeF(), 26.25);

@@ -11,23 +11,19 @@ platform::qt::QtRuntime& TestRuntime();
 
 class RecordingEvents final : public platform::FormEvents {
 public:
-    std::function<void()> onLoad;
-    std::function<void(bool& cancel)> onUnload;
+    std::function<void()> onLoad = [] {};
+    std::function<void(bool& cancel)> onUnload = [](bool&) {};
     int loads = 0;
     int unloads = 0;
     int clicks = 0;
 
     void Form_Load() override {
         ++loads;
-        if (onLoad) {
-            onLoad();
-        }
+        onLoad();
     }
     void Form_Unload(bool& cancel) override {
         ++unloads;
-        if (onUnload) {
-            onUnload(cancel);
-        }
+        onUnload(cancel);
     }
     void Command1_Click() override { ++clicks; }
 };
