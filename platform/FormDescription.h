@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -23,6 +24,18 @@ struct TwipsRect {
     int height = 0;
 };
 
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+constexpr PixelRect TwipsToPixels(const TwipsRect& twips, double dotsPerInch) {
+    return {TwipsToPixels(twips.left, dotsPerInch), TwipsToPixels(twips.top, dotsPerInch),
+            TwipsToPixels(twips.width, dotsPerInch), TwipsToPixels(twips.height, dotsPerInch)};
+}
+
 struct TwipsSize {
     int width = 0;
     int height = 0;
@@ -39,6 +52,21 @@ struct FontDescription {
     bool strikeOut = false;
     int charset = 0; // Windows character set number, e.g. 134 for GB2312
 };
+
+// The described face if it is installed, else its first installed look-alike; nothing when none
+// is, and the platform's default face serves.
+template <typename IsInstalled>
+std::optional<std::string_view> ChooseFace(const FontDescription& font, IsInstalled isInstalled) {
+    if (isInstalled(font.face)) {
+        return font.face;
+    }
+    for (const std::string_view lookAlike : font.lookAlikes) {
+        if (isInstalled(lookAlike)) {
+            return lookAlike;
+        }
+    }
+    return std::nullopt;
+}
 
 struct Rgb {
     std::uint8_t red = 0;

@@ -26,8 +26,8 @@ Qt::Alignment ToQt(HorizontalAlignment alignment) {
 } // namespace
 
 QRect ToPixels(const TwipsRect& bounds, double dotsPerInch) {
-    return {TwipsToPixels(bounds.left, dotsPerInch), TwipsToPixels(bounds.top, dotsPerInch),
-            TwipsToPixels(bounds.width, dotsPerInch), TwipsToPixels(bounds.height, dotsPerInch)};
+    const PixelRect pixels = TwipsToPixels(bounds, dotsPerInch);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 QPlainTextEdit* MakeTextBox(const TextBoxDescription& description, double dotsPerInch,

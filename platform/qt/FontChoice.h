@@ -5,13 +5,8 @@
 #include "platform/FormDescription.h"
 
 #include <QFont>
-#include <QString>
-#include <QStringList>
 
 namespace platform::qt {
-
-// The first of the described face and its look-alikes that is installed; empty when none is.
-QString ChooseFamily(const FontDescription& font, const QStringList& installed);
 
 // The described font, from the families installed on this system.
 QFont MakeFont(const FontDescription& font);

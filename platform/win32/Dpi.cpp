@@ -34,10 +34,8 @@ UINT DpiOfWindow(HWND window) {
 }
 
 RECT ToPixels(const TwipsRect& twips, UINT dpi) {
-    const int left = TwipsToPixels(twips.left, dpi);
-    const int top = TwipsToPixels(twips.top, dpi);
-    return {left, top, left + TwipsToPixels(twips.width, dpi),
-            top + TwipsToPixels(twips.height, dpi)};
+    const PixelRect pixels = TwipsToPixels(twips, dpi);
+    return {pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
 }
 
 SIZE ToPixels(const TwipsSize& twips, UINT dpi) {

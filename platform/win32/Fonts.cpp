@@ -21,23 +21,9 @@ std::wstring DefaultFace() {
     return font.lfFaceName;
 }
 
-} // namespace
-
+// The character height in pixels, negative as LOGFONT takes it.
 int FontHeight(double points, UINT dpi) {
     return -static_cast<int>(std::lround(points * dpi / kPointsPerInch));
-}
-
-std::wstring ChooseFace(const FontDescription& description,
-                        const std::function<bool(const std::wstring&)>& isInstalled) {
-    if (const std::wstring face = Widen(description.face); isInstalled(face)) {
-        return face;
-    }
-    for (const std::string_view lookAlike : description.lookAlikes) {
-        if (const std::wstring face = Widen(lookAlike); isInstalled(face)) {
-            return face;
-        }
-    }
-    return {};
 }
 
 bool IsFaceInstalled(const std::wstring& face) {
@@ -54,11 +40,12 @@ bool IsFaceInstalled(const std::wstring& face) {
     return found;
 }
 
+} // namespace
+
 Font CreateDescribedFont(const FontDescription& description, UINT dpi) {
-    std::wstring face = ChooseFace(description, IsFaceInstalled);
-    if (face.empty()) {
-        face = DefaultFace();
-    }
+    const auto described =
+        ChooseFace(description, [](std::string_view face) { return IsFaceInstalled(Widen(face)); });
+    const std::wstring face = described ? Widen(*described) : DefaultFace();
     return Font(CreateFontW(FontHeight(description.points, dpi), 0, 0, 0, description.weight,
                             description.italic, description.underline, description.strikeOut,
                             static_cast<DWORD>(description.charset), OUT_DEFAULT_PRECIS,

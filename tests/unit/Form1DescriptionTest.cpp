@@ -1,7 +1,9 @@
-// The described window keeps its size in inches at any resolution.
+// The described window keeps its size in inches at any resolution, and its fonts their look.
 #include "form1/Form1Description.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -13,6 +15,19 @@ TEST(Form1Description, ClientAreaIs334By219PixelsAt96DpiAndScalesRounded) {
     EXPECT_EQ(TwipsToPixels(form.clientArea.height, 96), 219);
     EXPECT_EQ(TwipsToPixels(form.clientArea.width, 144), 501);
     EXPECT_EQ(TwipsToPixels(form.text1.bounds.height, 120), 51); // 51.25, rounded
+}
+
+TEST(Form1Description, FontsFallBackThroughTheirLookAlikesInOrderThenToTheDefault) {
+    const auto& font = form1::Form1Description().command1.font;
+    const auto installedAre = [](std::vector<std::string_view> installed) {
+        return [installed](std::string_view face) {
+            return std::ranges::find(installed, face) != installed.end();
+        };
+    };
+    EXPECT_EQ(platform::ChooseFace(font, installedAre({"AR PL UKai CN", "楷体_GB2312"})),
+              "楷体_GB2312");
+    EXPECT_EQ(platform::ChooseFace(font, installedAre({"AR PL UKai CN", "KaiTi"})), "KaiTi");
+    EXPECT_EQ(platform::ChooseFace(font, installedAre({"DejaVu Sans"})), std::nullopt);
 }
 
 } // namespace
