@@ -1,5 +1,6 @@
 # What both Windows toolchains share: the compilers of IPVIEW_MINGW_TRIPLE, a static runtime and
-# wine64 as the emulator through which ctest runs Windows programs.
+# wine as the emulator through which ctest runs Windows programs (IPVIEW_WINE_RUN_OPTIONS: which
+# wine).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${IPVIEW_MINGW_TRIPLE})
 
@@ -22,4 +23,5 @@ set(CMAKE_C_FLAGS_MINSIZEREL_INIT "-ffunction-sections -fdata-sections")
 set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-ffunction-sections -fdata-sections")
 set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-s -Wl,--gc-sections")
 # The wrapper keeps its wine prefix in the build tree of the program it runs.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/win32/wine-run)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/win32/wine-run
+    ${IPVIEW_WINE_RUN_OPTIONS})

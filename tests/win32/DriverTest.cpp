@@ -1,5 +1,6 @@
 // ipview.exe as a person uses it, driven by window messages: started, looked at, clicked, typed
 // into and closed. Arguments: the program, and the resolution of the wine prefix (default 96).
+#include "ProcessWindows.h"
 #include "platform/FormDescription.h"
 
 #include <gtest/gtest.h>
@@ -9,24 +10,10 @@
 
 namespace {
 
+using namespace process_windows;
+
 std::wstring program;
 UINT dpi = 96;
-constexpr DWORD kWaitMs = 30000;
-
-template <typename Condition> bool WaitUntil(Condition condition, DWORD timeoutMs = kWaitMs) {
-    for (const ULONGLONG end = GetTickCount64() + timeoutMs; !condition(); Sleep(50)) {
-        if (GetTickCount64() >= end) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    return text;
-}
 
 // One run of the program, with its window found by caption.
 class Ipview : public testing::Test {
@@ -49,14 +36,7 @@ protected:
     }
 
     HWND OwnWindow(const wchar_t* className, const wchar_t* caption) const {
-        for (HWND found = nullptr; (found = FindWindowExW(nullptr, found, className, caption));) {
-            DWORD processId = 0;
-            GetWindowThreadProcessId(found, &processId);
-            if (processId == process.dwProcessId && IsWindowVisible(found)) {
-                return found;
-            }
-        }
-        return nullptr;
+        return VisibleWindowOf(process.dwProcessId, className, caption);
     }
     HWND MessageBoxShown(DWORD timeoutMs) const {
         HWND box = nullptr;
@@ -137,11 +117,7 @@ TEST_F(Ipview, ShowsCantResolveNameWithOnlyOkAndKeepsTheNameForUnresolvableNames
         PostMessageW(command1, BM_CLICK, 0, 0);
         const HWND box = MessageBoxShown(kWaitMs);
         ASSERT_NE(box, nullptr);
-        std::wstring prompt;
-        for (HWND child = nullptr; (child = FindWindowExW(box, child, L"Static", nullptr));) {
-            prompt += TextOf(child);
-        }
-        EXPECT_EQ(prompt, L"Can't resolve name.");
+        EXPECT_EQ(PromptOf(box), L"Can't resolve name.");
         EXPECT_TRUE(IsWindowVisible(GetDlgItem(box, IDOK)));
         EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
         PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
