@@ -19,6 +19,7 @@ configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in ${debian_docu
     @ONLY)
 include(${PROJECT_SOURCE_DIR}/cmake/Gzip.cmake)
 ipview_gzip(debian_changelog ${debian_documents}/changelog)
+add_dependencies(ipview debian_changelog)
 
 install(FILES ${debian_documents}/copyright ${debian_documents}/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DOCDIR})

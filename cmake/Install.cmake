@@ -20,6 +20,8 @@ else()
     install(FILES ${ipview_made_resources}/io.github.ipview.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     install(FILES ${ipview_made_resources}/ipview.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    # Building the program is then enough to install it.
+    add_dependencies(ipview manual_page)
     install(FILES ${ipview_resources}/ipview.png DESTINATION ${ipview_icons}/128x128/apps)
     install(FILES ${ipview_resources}/ipview.svg DESTINATION ${ipview_icons}/scalable/apps)
 endif()
