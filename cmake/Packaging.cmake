@@ -1,10 +1,9 @@
 # The release packages CPack makes of the installed files: a Debian package on Linux, a zip on
-# Windows.
+# Windows. Both take their times from SOURCE_DATE_EPOCH when it is set.
 set(CPACK_PACKAGE_NAME ipview)
-set(CPACK_PACKAGE_VERSION
-    ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
+set(CPACK_PACKAGE_VERSION ${IPVIEW_RELEASE_VERSION})
 set(CPACK_PACKAGE_VENDOR Torvale)
-set(CPACK_PACKAGE_CONTACT "ipview maintainers <maintainers@users.noreply.c-seed-e04cf173.example>")
+set(CPACK_PACKAGE_CONTACT "ipview maintainers <ipview-maintainers@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION [[
 ipview has one window with one text box and one button: a click resolves the
@@ -30,3 +29,6 @@ else()
 endif()
 
 include(CPack)
+if(NOT WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/DebianDocuments.cmake)
+endif()

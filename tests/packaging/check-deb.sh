@@ -11,9 +11,16 @@ dpkg-deb -x "$deb" "$work/root"
 
 desktop-file-validate "$work"/root/usr/share/applications/io.github.ipview.desktop
 appstreamcli validate-tree --no-net "$work/root" # also finds the desktop entry it names
+appstreamcli validate --pedantic --no-net "$work"/root/usr/share/metainfo/io.github.ipview.metainfo.xml
+# Tags it keeps are listed with their reasons in the package's overrides.
+lintian --fail-on error,warning,info,pedantic --display-info --pedantic "$deb"
+[ -z "$(zcat "$work/root/usr/share/man/man1/ipview.1.gz" | groff -ww -z -man -Tutf8 2>&1)" ] ||
+    e2e_fail "the manual page has warnings"
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort | xargs)
 [ "$files" = "$(printf './usr/%s\n' bin/ipview share/applications/io.github.ipview.desktop \
+    share/doc/ipview/{changelog.gz,copyright} \
     share/icons/hicolor/{128x128/apps/ipview.png,scalable/apps/ipview.svg} \
+    share/lintian/overrides/ipview share/man/man1/ipview.1.gz \
     share/metainfo/io.github.ipview.metainfo.xml | xargs)" ] || e2e_fail "it holds: $files"
 fields=$(dpkg-deb -f "$deb" Depends Recommends)
 grep -q '^Depends: .*libqt6widgets6 ' <<<"$fields" || e2e_fail "no Qt Widgets in: $fields"
