@@ -1,11 +1,10 @@
 #include "platform/qt/QtRuntime.h"
 
+#include "platform/qt/LeaveProcess.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/Utf8.h"
 
 #include <QIcon>
-#include <cstdio>
-#include <unistd.h>
 
 namespace platform::qt {
 
@@ -52,9 +51,14 @@ void QtRuntime::ShowMessage(std::string_view prompt) {
 void QtRuntime::End() {
     // Leaving through exit() or the event loop would destroy the window and run destructors,
     // and those can deliver further events (a close, an unload) to the window's handlers.
-    // _exit ends the process with nothing else running; stdio is flushed by hand first.
-    std::fflush(nullptr);
-    _exit(1);
+    LeaveProcess(1);
+}
+
+void QtRuntime::Exit(int status) {
+    // One pass of the event loop, with no window left to deliver events to, hands the display
+    // server the requests still queued for it.
+    QCoreApplication::processEvents();
+    LeaveProcess(status);
 }
 
 } // namespace platform::qt
