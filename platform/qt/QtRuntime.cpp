@@ -13,6 +13,9 @@ QtRuntime::QtRuntime(int& argc, char** argv) : application_(argc, argv) {
     // before the window, say) goes away.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ipview.png")));
+    // The id of the desktop entry installed with the program: on Wayland it is the window's
+    // app id, by which a dock ties the window to its launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ipview"));
 }
 
 int QtRuntime::Run(const FormDescription& description, FormEvents& events) {
