@@ -13,14 +13,6 @@ source "$(dirname "$0")/lib.sh"
 caption="Torvale - ip查看工具"
 title="Torvaleip查看工具"
 
-# The address of the interface that carries the default route, else loopback.
-own_address() {
-    local device
-    device=$(ip -4 route show default | awk '{ for (i = 1; i < NF; i++) if ($i == "dev") print $(i + 1); exit }')
-    [ -n "$device" ] || { echo 127.0.0.1; return; }
-    ip -4 -o addr show dev "$device" | awk '{ split($4, a, "/"); print a[1]; exit }'
-}
-
 # Clicks the button with the mouse, at its centre (960 + 3015 / 2, 2160 + 615 / 2 twips).
 click_button() {
     xdotool mousemove --window "$window" 165 165 click 1
@@ -63,7 +55,7 @@ grep -qx "StartupWMClass=$class" "$desktop_entry" || e2e_fail "the desktop entry
 # Space on the focused button, as the window opens: this machine's own address.
 e2e_keys "$window" space
 sleep 0.3
-expect_text "$(own_address)"
+expect_text "$(e2e_own_address)"
 
 type_name localhost
 click_button

@@ -28,7 +28,7 @@ e2e_start_display() {
 
 # Starts a program on the display in the background; its process id goes to E2E_APP_PID.
 e2e_start_app() {
-    QT_QPA_PLATFORM=xcb "$@" &
+    QT_QPA_PLATFORM=${E2E_QT_PLATFORM:-xcb} "$@" &
     E2E_APP_PID=$!
 }
 
@@ -46,6 +46,15 @@ e2e_wait_app_exit() {
         sleep 0.1
     done
     e2e_fail "the program did not exit"
+}
+
+# Prints the address of the interface that carries the default route, else loopback: the address
+# that the program shows for this machine.
+e2e_own_address() {
+    local device
+    device=$(ip -4 route show default | awk '{ for (i = 1; i < NF; i++) if ($i == "dev") print $(i + 1); exit }')
+    [ -n "$device" ] || { echo 127.0.0.1; return; }
+    ip -4 -o addr show dev "$device" | awk '{ split($4, a, "/"); print a[1]; exit }'
 }
 
 # Prints the id of the visible window whose caption is exactly CAPTION, waiting for it.
