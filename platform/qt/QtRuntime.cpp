@@ -57,11 +57,14 @@ void QtRuntime::End() {
     LeaveProcess(1);
 }
 
-void QtRuntime::Exit(int status) {
-    // One pass of the event loop, with no window left to deliver events to, hands the display
-    // server the requests still queued for it.
-    QCoreApplication::processEvents();
-    LeaveProcess(status);
+int QtRuntime::Finish(int status) {
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        // One pass of the event loop, with no window left to deliver events to, hands the
+        // compositor the requests still queued for it.
+        QCoreApplication::processEvents();
+        LeaveProcess(status);
+    }
+    return status;
 }
 
 } // namespace platform::qt
