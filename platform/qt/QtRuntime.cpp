@@ -1,11 +1,10 @@
 #include "platform/qt/QtRuntime.h"
 
+#include "platform/qt/LeaveProcess.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/Utf8.h"
 
 #include <QIcon>
-#include <cstdio>
-#include <unistd.h>
 
 namespace platform::qt {
 
@@ -14,6 +13,9 @@ QtRuntime::QtRuntime(int& argc, char** argv) : application_(argc, argv) {
     // before the window, say) goes away.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ipview.png")));
+    // The id of the desktop entry installed with the program: on Wayland it is the window's
+    // app id, by which a dock ties the window to its launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ipview"));
 }
 
 int QtRuntime::Run(const FormDescription& description, FormEvents& events) {
@@ -52,9 +54,17 @@ void QtRuntime::ShowMessage(std::string_view prompt) {
 void QtRuntime::End() {
     // Leaving through exit() or the event loop would destroy the window and run destructors,
     // and those can deliver further events (a close, an unload) to the window's handlers.
-    // _exit ends the process with nothing else running; stdio is flushed by hand first.
-    std::fflush(nullptr);
-    _exit(1);
+    LeaveProcess(1);
+}
+
+int QtRuntime::Finish(int status) {
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        // One pass of the event loop, with no window left to deliver events to, hands the
+        // compositor the requests still queued for it.
+        QCoreApplication::processEvents();
+        LeaveProcess(status);
+    }
+    return status;
 }
 
 } // namespace platform::qt

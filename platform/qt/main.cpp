@@ -8,5 +8,5 @@ int main(int argc, char** argv) {
     platform::qt::QtRuntime runtime(argc, argv);
     platform::posix::PosixSockets sockets;
     form1::Form1 form(runtime, sockets);
-    return runtime.Run(form1::Form1Description(), form);
+    return runtime.Finish(runtime.Run(form1::Form1Description(), form));
 }

@@ -1,23 +1,17 @@
 #!/usr/bin/env bash
 # A person's way with the window: it opens centred at its described size; the first click shows
 # this machine's address, a typed name is replaced by its address, a name that cannot be resolved
-# brings the message and stays; closing the window ends the program with status 0.
-# Usage: UseTheWindow.sh IPVIEW CLOSE-WINDOW-HELPER
+# brings the message and stays; closing the window ends the program with status 0. Its X11 class
+# is the one its desktop entry names, by which a dock ties the window to the entry.
+# Usage: UseTheWindow.sh IPVIEW CLOSE-WINDOW-HELPER DESKTOP-ENTRY
 set -euo pipefail
 ipview=$1
 export E2E_CLOSE_WINDOW=$2
+desktop_entry=$3
 source "$(dirname "$0")/lib.sh"
 
 caption="Torvale - ip查看工具"
 title="Torvaleip查看工具"
-
-# The address of the interface that carries the default route, else loopback.
-own_address() {
-    local device
-    device=$(ip -4 route show default | awk '{ for (i = 1; i < NF; i++) if ($i == "dev") print $(i + 1); exit }')
-    [ -n "$device" ] || { echo 127.0.0.1; return; }
-    ip -4 -o addr show dev "$device" | awk '{ split($4, a, "/"); print a[1]; exit }'
-}
 
 # Clicks the button with the mouse, at its centre (960 + 3015 / 2, 2160 + 615 / 2 twips).
 click_button() {
@@ -55,10 +49,13 @@ read -r x y width height <<<"$(e2e_client_geometry "$window")"
 off_x=$((2 * x + width - 1280)) off_y=$((2 * y + height - 1024))
 [ "${off_x#-}" -le 1 ] && [ "${off_y#-}" -le 1 ] || e2e_fail "window at $x,$y is not centred"
 
+class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+grep -qx "StartupWMClass=$class" "$desktop_entry" || e2e_fail "the desktop entry does not name class \"$class\""
+
 # Space on the focused button, as the window opens: this machine's own address.
 e2e_keys "$window" space
 sleep 0.3
-expect_text "$(own_address)"
+expect_text "$(e2e_own_address)"
 
 type_name localhost
 click_button

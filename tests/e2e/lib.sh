@@ -7,20 +7,25 @@ e2e_fail() {
     exit 1
 }
 
-# Starts Xvfb at 96 dpi on a free display in 100..899 and exports DISPLAY; it and the program
-# are stopped at exit.
+# Starts Xvfb on a free display in 100..899 and exports DISPLAY; it and the program are stopped
+# at exit. The display has 96 dpi, or DPI as a desktop sets it (Xft.dpi), which the toolkit
+# reads to scale windows.
 e2e_start_display() {
-    local number attempt
+    local number attempt dpi=${1:-96}
     for attempt in $(seq 20); do
         number=$((RANDOM % 800 + 100))
         [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || break
     done
-    Xvfb ":$number" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+    # -noreset keeps the resources when their writer disconnects.
+    Xvfb ":$number" -screen 0 1280x1024x24 -dpi "$dpi" -noreset -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     trap '{ [ -z "${E2E_APP_PID:-}" ] || kill "$E2E_APP_PID"; kill "$E2E_XVFB_PID"; wait; } 2>/dev/null || true' EXIT
     export DISPLAY=":$number"
     for attempt in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
+        if xdpyinfo >/dev/null 2>&1; then
+            echo "Xft.dpi: $dpi" | xrdb -nocpp -merge
+            return 0
+        fi
         sleep 0.1
     done
     e2e_fail "Xvfb on $DISPLAY did not answer"
@@ -28,7 +33,7 @@ e2e_start_display() {
 
 # Starts a program on the display in the background; its process id goes to E2E_APP_PID.
 e2e_start_app() {
-    QT_QPA_PLATFORM=xcb "$@" &
+    QT_QPA_PLATFORM=${E2E_QT_PLATFORM:-xcb} "$@" &
     E2E_APP_PID=$!
 }
 
@@ -46,6 +51,15 @@ e2e_wait_app_exit() {
         sleep 0.1
     done
     e2e_fail "the program did not exit"
+}
+
+# Prints the address of the interface that carries the default route, else loopback: the address
+# that the program shows for this machine.
+e2e_own_address() {
+    local device
+    device=$(ip -4 route show default | awk '{ for (i = 1; i < NF; i++) if ($i == "dev") print $(i + 1); exit }')
+    [ -n "$device" ] || { echo 127.0.0.1; return; }
+    ip -4 -o addr show dev "$device" | awk '{ split($4, a, "/"); print a[1]; exit }'
 }
 
 # Prints the id of the visible window whose caption is exactly CAPTION, waiting for it.
