@@ -56,9 +56,11 @@ FormWindow::FormWindow(const FormDescription& description, FormEvents& events)
     text1_ = MakeTextBox(description.text1, dotsPerInch, this);
     text1_->setObjectName(QStringLiteral("Text1"));
     // A plain window has no default or cancel button: Enter and Escape stay with the control
-    // that has the focus, and Escape does not close the window.
+    // that has the focus, and Escape does not close the window. Enter on the focused button
+    // presses it, as in a dialog.
     command1_ = MakeButton(description.command1, dotsPerInch, this);
     command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setAutoDefault(true);
     connect(command1_, &QPushButton::clicked, this, [this] { events_.Command1_Click(); });
 
     ApplyTabOrder(description);

@@ -48,10 +48,12 @@ TEST_F(FormWindowTest, IsCaptioned334By219At96DpiFixedInSizeCentredAndInItsFonts
     EXPECT_FALSE(command1.bold());
 }
 
-TEST_F(FormWindowTest, FocusStartsOnTheButtonWhereSpaceClicksOnce) {
+TEST_F(FormWindowTest, FocusStartsOnTheButtonWhereSpaceAndReturnEachClickOnce) {
     EXPECT_EQ(QApplication::focusWidget(), Child("Command1"));
     QTest::keyClick(Child("Command1"), Qt::Key_Space);
     EXPECT_EQ(events.clicks, 1);
+    QTest::keyClick(Child("Command1"), Qt::Key_Return);
+    EXPECT_EQ(events.clicks, 2);
 }
 
 TEST_F(FormWindowTest, EnterAndEscapeInTheTextBoxNeitherClickNorClose) {
