@@ -34,6 +34,7 @@ constexpr platform::FormDescription kForm1{
                      .weight = 700,
                      .charset = kCharsetGb2312},
             .text = "",
+            .accessibleName = "主机名（获取后显示其IP地址）",
             .tabIndex = 1,
             .foreground = {.red = 255, .green = 0, .blue = 0},
             .alignment = platform::HorizontalAlignment::Center,

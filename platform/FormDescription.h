@@ -72,6 +72,8 @@ struct Rgb {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
     std::uint8_t blue = 0;
+
+    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 enum class HorizontalAlignment { Left, Center, Right };
@@ -80,6 +82,8 @@ struct TextBoxDescription {
     TwipsRect bounds;
     FontDescription font;
     std::string_view text;
+    // What a screen reader announces for the box, which has no visible label.
+    std::string_view accessibleName;
     int tabIndex = 0;
     Rgb foreground;
     HorizontalAlignment alignment = HorizontalAlignment::Left;

@@ -1,15 +1,30 @@
 #include "platform/qt/Controls.h"
 
+#include "platform/ReadableBackground.h"
 #include "platform/qt/FontChoice.h"
 #include "platform/qt/Utf8.h"
 
 #include <QColor>
 #include <QPalette>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextOption>
 
 namespace platform::qt {
 namespace {
+
+QColor ToQt(Rgb colour) {
+    return {colour.red, colour.green, colour.blue};
+}
+
+Rgb FromQt(const QColor& colour) {
+    return {.red = static_cast<std::uint8_t>(colour.red()),
+            .green = static_cast<std::uint8_t>(colour.green()),
+            .blue = static_cast<std::uint8_t>(colour.blue())};
+}
 
 Qt::Alignment ToQt(HorizontalAlignment alignment) {
     switch (alignment) {
@@ -39,15 +54,30 @@ QPlainTextEdit* MakeTextBox(const TextBoxDescription& description, double dotsPe
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
+    box->setAccessibleName(FromUtf8(description.accessibleName));
+
     QPalette palette = box->palette();
-    const Rgb& colour = description.foreground;
-    palette.setColor(QPalette::Text, QColor(colour.red, colour.green, colour.blue));
+    const Rgb text = description.foreground;
+    palette.setColor(QPalette::Text, ToQt(text));
+    palette.setColor(QPalette::Base,
+                     ToQt(ReadableBackground(text, FromQt(palette.color(QPalette::Base)))));
     box->setPalette(palette);
 
     // The document's default option, unlike a block format, survives setPlainText and paste.
     QTextOption option = box->document()->defaultTextOption();
     option.setAlignment(ToQt(description.alignment));
     box->document()->setDefaultTextOption(option);
+
+    // The box is about one line high, and the toolkit leaves a line that does not fit whole out
+    // of view: the caret's line is brought to the top instead.
+    QObject::connect(box, &QPlainTextEdit::cursorPositionChanged, box, [box] {
+        if (!box->viewport()->rect().contains(box->cursorRect())) {
+            const QTextCursor caret = box->textCursor();
+            const QTextLine line =
+                caret.block().layout()->lineForTextPosition(caret.positionInBlock());
+            box->verticalScrollBar()->setValue(caret.block().firstLineNumber() + line.lineNumber());
+        }
+    });
 
     box->setPlainText(FromUtf8(description.text));
     return box;

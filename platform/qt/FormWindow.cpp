@@ -3,6 +3,8 @@
 #include "platform/qt/Controls.h"
 #include "platform/qt/Utf8.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -27,10 +29,18 @@ Qt::WindowFlags FlagsFor(const FormDescription& description) {
     return flags;
 }
 
+// A plain widget counts as a filler to screen readers; this one is the program's window.
+QAccessibleInterface* AccessibleWindow(const QString& /*className*/, QObject* object) {
+    auto* const window = qobject_cast<FormWindow*>(object);
+    return window != nullptr ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
 } // namespace
 
 FormWindow::FormWindow(const FormDescription& description, FormEvents& events)
     : QWidget(nullptr, FlagsFor(description)), events_(events) {
+    [[maybe_unused]] static const bool accessibleAsWindow =
+        (QAccessible::installFactory(AccessibleWindow), true);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dotsPerInch = screen->logicalDotsPerInch();
 
@@ -46,9 +56,11 @@ FormWindow::FormWindow(const FormDescription& description, FormEvents& events)
     text1_ = MakeTextBox(description.text1, dotsPerInch, this);
     text1_->setObjectName(QStringLiteral("Text1"));
     // A plain window has no default or cancel button: Enter and Escape stay with the control
-    // that has the focus, and Escape does not close the window.
+    // that has the focus, and Escape does not close the window. Enter on the focused button
+    // presses it, as in a dialog.
     command1_ = MakeButton(description.command1, dotsPerInch, this);
     command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setAutoDefault(true);
     connect(command1_, &QPushButton::clicked, this, [this] { events_.Command1_Click(); });
 
     ApplyTabOrder(description);

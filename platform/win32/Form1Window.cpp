@@ -1,9 +1,11 @@
 #include "platform/win32/Form1Window.h"
 
+#include "platform/ReadableBackground.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Utf16.h"
 #include "resources/ResourceIds.h"
 
+#include <array>
 #include <utility>
 
 namespace platform::win32 {
@@ -11,6 +13,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"ipview.Form1";
 // Clear of IDOK and IDCANCEL, which the dialog keys send to the window.
+constexpr int kText1LabelId = 100;
 constexpr int kText1Id = 101;
 constexpr int kCommand1Id = 102;
 constexpr int kFailed = 1;
@@ -166,15 +169,22 @@ bool Form1Window::OnCreate() {
         CreateControl(window_, L"EDIT", text.text, TextBoxStyle(text), WS_EX_CLIENTEDGE, kText1Id);
     command1_ = CreateControl(window_, L"BUTTON", button.caption,
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, kCommand1Id);
-    if (text1_ == nullptr || command1_ == nullptr) {
+    // Screen readers name an edit box after the label just before it among the window's
+    // children, shown or not; this one is never shown.
+    const HWND text1Label =
+        CreateControl(window_, L"STATIC", text.accessibleName, WS_CHILD, 0, kText1LabelId);
+    if (text1_ == nullptr || command1_ == nullptr || text1Label == nullptr) {
         return false;
     }
     // Tab moves through the controls in their order among the window's children.
     const bool buttonFirst = button.tabIndex < text.tabIndex;
-    const HWND first = buttonFirst ? command1_ : text1_;
-    const HWND second = buttonFirst ? text1_ : command1_;
-    SetWindowPos(second, first, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    focus_ = first;
+    const std::array order = buttonFirst ? std::array{command1_, text1Label, text1_}
+                                         : std::array{text1Label, text1_, command1_};
+    for (std::size_t next = 1; next < order.size(); ++next) {
+        SetWindowPos(order[next], order[next - 1], 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    focus_ = buttonFirst ? command1_ : text1_;
 
     SendMessageW(window_, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconOfSize(instance_, SM_CXICON, SM_CYICON)));
@@ -188,18 +198,28 @@ bool Form1Window::OnCreate() {
 }
 
 void Form1Window::OnCommand(WPARAM wParam) {
-    if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED) {
+    const bool clicked = LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED;
+    // The dialog keys turn Enter into IDOK in a window without a default button; Enter on the
+    // focused button presses it, as in a dialog. The box keeps Enter for itself.
+    const bool enterOnButton = LOWORD(wParam) == IDOK && GetFocus() == command1_;
+    if (clicked || enterOnButton) {
         events_->Command1_Click();
     }
 }
 
 LRESULT Form1Window::OnCtlColorEdit(HDC context, HWND control) {
-    if (control == text1_) {
-        const Rgb& colour = description_->text1.foreground;
-        SetTextColor(context, RGB(colour.red, colour.green, colour.blue));
-        SetBkColor(context, GetSysColor(COLOR_WINDOW));
+    if (control != text1_) {
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    const Rgb text = description_->text1.foreground;
+    const COLORREF themed = GetSysColor(COLOR_WINDOW);
+    const Rgb background = ReadableBackground(
+        text, {.red = GetRValue(themed), .green = GetGValue(themed), .blue = GetBValue(themed)});
+    const COLORREF backgroundColour = RGB(background.red, background.green, background.blue);
+    SetTextColor(context, RGB(text.red, text.green, text.blue));
+    SetBkColor(context, backgroundColour);
+    SetDCBrushColor(context, backgroundColour);
+    return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
 }
 
 void Form1Window::OnActivate(WPARAM wParam) {

@@ -3,8 +3,10 @@
 #include "form1/Form1Description.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -64,6 +66,26 @@ TEST_F(QtRuntimeTest, AMessageIsAModalBoxWithTheApplicationTitleAndOneOkButton) 
             box->button(QMessageBox::Ok)->click();
         });
         runtime.ShowMessage(prompt);
+        CloseSoon();
+    };
+    Run();
+}
+
+// Window managers draw the caption in a bold title font, beside a window menu icon and up to
+// three buttons, and shorten what does not fit.
+TEST_F(QtRuntimeTest, AMessageBoxIsWideEnoughForItsWholeCaptionInATitleBar) {
+    events.onLoad = [&] {
+        QTimer::singleShot(0, qApp, [&] {
+            QWidget* const box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+            titleFont.setBold(true);
+            const int captionWidth = QFontMetrics(titleFont).horizontalAdvance(box->windowTitle());
+            const int buttonWidth = box->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+            EXPECT_GE(box->width(), captionWidth + 4 * buttonWidth);
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+        });
+        runtime.ShowMessage("OK");
         CloseSoon();
     };
     Run();

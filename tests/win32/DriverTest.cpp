@@ -4,6 +4,7 @@
 #include "platform/FormDescription.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 #include <regex>
 #include <string>
 #include <windows.h>
@@ -124,6 +125,49 @@ TEST_F(Ipview, ShowsCantResolveNameWithOnlyOkAndKeepsTheNameForUnresolvableNames
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
         EXPECT_EQ(TextOf(text1), name);
     }
+}
+
+TEST_F(Ipview, ScreenReadersNameTheBoxForTheHostNameAndItsAddress) {
+    ASSERT_EQ(CoInitialize(nullptr), S_OK);
+    IAccessible* box = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(text1, static_cast<DWORD>(OBJID_CLIENT),
+                                         __uuidof(IAccessible), reinterpret_cast<void**>(&box)),
+              S_OK);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    EXPECT_EQ(box->get_accName(self, &name), S_OK);
+    EXPECT_EQ(std::wstring(name != nullptr ? name : L""), L"主机名（获取后显示其IP地址）");
+    SysFreeString(name);
+    box->Release();
+    CoUninitialize();
+}
+
+TEST_F(Ipview, TypingPastTheBoxKeepsTheCaretInView) {
+    const std::wstring name = L"a-rather-long-host-name.in.a.long-domain.example";
+    for (const wchar_t character : name) {
+        PostMessageW(text1, WM_CHAR, character, 1);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(text1) == name; }));
+    ASSERT_GT(SendMessageW(text1, EM_GETLINECOUNT, 0, 0), 1) << "the name wraps";
+    const LRESULT last = SendMessageW(text1, EM_POSFROMCHAR, name.size() - 1, 0);
+    RECT client{};
+    GetClientRect(text1, &client);
+    EXPECT_TRUE(PtInRect(&client, {LOWORD(last), HIWORD(last)}))
+        << "last character at " << static_cast<short>(HIWORD(last)) << ", view " << client.bottom
+        << " high";
+}
+
+TEST_F(Ipview, ReturnOnTheFocusedButtonClicksIt) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    ASSERT_TRUE(WaitUntil([&] {
+        return GetGUIThreadInfo(process.dwThreadId, &thread) && thread.hwndFocus == command1;
+    }));
+    PostMessageW(command1, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(command1, WM_KEYUP, VK_RETURN, 0xC0000001);
+    EXPECT_TRUE(WaitUntil([&] { return !TextOf(text1).empty(); }, 3000));
 }
 
 } // namespace
