@@ -4,6 +4,8 @@
 #include "platform/qt/Utf8.h"
 
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <cstdio>
 #include <unistd.h>
 
@@ -13,7 +15,11 @@ QtRuntime::QtRuntime(int& argc, char** argv) : application_(argc, argv) {
     // The run ends when the window closes, not when some last window (a message box shown
     // before the window, say) goes away.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ipview.png")));
+    // Read as the PNG it is: a reader that may guess loads every image format plugin installed
+    // to ask each whether the file is its kind, even when it is told the format.
+    QImageReader icon(QStringLiteral(":/ipview.png"), "png");
+    icon.setAutoDetectImageFormat(false);
+    QApplication::setWindowIcon(QPixmap::fromImage(icon.read()));
 }
 
 int QtRuntime::Run(const FormDescription& description, FormEvents& events) {
