@@ -45,8 +45,8 @@ int main(int argc, char** argv) {
     QFontDatabase::families();
     steps.Done("font_database");
     const platform::ButtonDescription& button = form1::Form1Description().command1;
-    QFontMetrics(platform::qt::MakeFont(button.font))
-        .horizontalAdvance(platform::qt::FromUtf8(button.caption));
+    const QString caption = platform::qt::FromUtf8(button.caption);
+    QFontMetrics(platform::qt::MakeFont(button.font, caption)).horizontalAdvance(caption);
     steps.Done("button_face");
     NoEvents events;
     platform::qt::FormWindow window(form1::Form1Description(), events);

@@ -24,7 +24,9 @@ else()
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION net)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    # The window's Song and Kai look-alikes for the captions' Chinese faces.
+    # A face that has the captions' Chinese always comes along, the Kai look-alike first; the
+    # window's Song and Kai look-alikes are recommended.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-ukai | fonts-noto-cjk | fonts-wqy-zenhei")
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-arphic-uming, fonts-arphic-ukai")
 endif()
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -43,7 +44,7 @@ struct TwipsSize {
 
 struct FontDescription {
     std::string_view face;
-    // Faces to try, in order, when `face` is not installed; the platform default comes last.
+    // Faces to try, in order, when `face` is not installed.
     std::span<const std::string_view> lookAlikes;
     double points = 0;
     int weight = 400; // 400 regular, 700 bold
@@ -53,19 +54,22 @@ struct FontDescription {
     int charset = 0; // Windows character set number, e.g. 134 for GB2312
 };
 
-// The described face if it is installed, else its first installed look-alike; nothing when none
-// is, and the platform's default face serves.
-template <typename IsInstalled>
-std::optional<std::string_view> ChooseFace(const FontDescription& font, IsInstalled isInstalled) {
+// The described face if it is installed, else its first installed look-alike, else the face that
+// `coveringFace` finds for the characters the font is to show; nothing when it finds none either,
+// and the platform's default face serves. `coveringFace` is asked only when it is needed, since
+// the search is slow.
+template <typename IsInstalled, typename CoveringFace>
+std::optional<std::string> ChooseFace(const FontDescription& font, IsInstalled isInstalled,
+                                      CoveringFace coveringFace) {
     if (isInstalled(font.face)) {
-        return font.face;
+        return std::string(font.face);
     }
     for (const std::string_view lookAlike : font.lookAlikes) {
         if (isInstalled(lookAlike)) {
-            return lookAlike;
+            return std::string(lookAlike);
         }
     }
-    return std::nullopt;
+    return coveringFace();
 }
 
 struct Rgb {

@@ -49,7 +49,7 @@ QPlainTextEdit* MakeTextBox(const TextBoxDescription& description, double dotsPe
                             QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
     box->setGeometry(ToPixels(description.bounds, dotsPerInch));
-    box->setFont(MakeFont(description.font));
+    box->setFont(MakeFont(description.font, FromUtf8(description.text)));
     box->setTabChangesFocus(true);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -84,9 +84,10 @@ QPlainTextEdit* MakeTextBox(const TextBoxDescription& description, double dotsPe
 }
 
 QPushButton* MakeButton(const ButtonDescription& description, double dotsPerInch, QWidget* parent) {
-    auto* button = new QPushButton(FromUtf8(description.caption), parent);
+    const QString caption = FromUtf8(description.caption);
+    auto* button = new QPushButton(caption, parent);
     button->setGeometry(ToPixels(description.bounds, dotsPerInch));
-    button->setFont(MakeFont(description.font));
+    button->setFont(MakeFont(description.font, caption));
     return button;
 }
 

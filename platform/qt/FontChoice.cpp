@@ -1,5 +1,6 @@
 #include "platform/qt/FontChoice.h"
 
+#include "platform/qt/CoveringFace.h"
 #include "platform/qt/Utf8.h"
 
 #include <QFontDatabase>
@@ -7,12 +8,15 @@
 
 namespace platform::qt {
 
-QFont MakeFont(const FontDescription& font) {
+QFont MakeFont(const FontDescription& font, const QString& text) {
     QFont made;
     const QStringList installed = QFontDatabase::families();
-    const auto face = ChooseFace(font, [&](std::string_view family) {
-        return installed.contains(FromUtf8(family), Qt::CaseInsensitive);
-    });
+    const auto face = ChooseFace(
+        font,
+        [&](std::string_view family) {
+            return installed.contains(FromUtf8(family), Qt::CaseInsensitive);
+        },
+        [&] { return CoveringFace(text, font.charset); });
     if (face) {
         made.setFamilies({FromUtf8(*face)});
     }

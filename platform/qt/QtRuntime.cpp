@@ -5,6 +5,8 @@
 #include "platform/qt/Utf8.h"
 
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace platform::qt {
 
@@ -12,7 +14,11 @@ QtRuntime::QtRuntime(int& argc, char** argv) : application_(argc, argv) {
     // The run ends when the window closes, not when some last window (a message box shown
     // before the window, say) goes away.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ipview.png")));
+    // Read as the PNG it is: a reader that may guess loads every image format plugin installed
+    // to ask each whether the file is its kind, even when it is told the format.
+    QImageReader icon(QStringLiteral(":/ipview.png"), "png");
+    icon.setAutoDetectImageFormat(false);
+    QApplication::setWindowIcon(QPixmap::fromImage(icon.read()));
     // The id of the desktop entry installed with the program: on Wayland it is the window's
     // app id, by which a dock ties the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ipview"));

@@ -43,8 +43,11 @@ bool IsFaceInstalled(const std::wstring& face) {
 } // namespace
 
 Font CreateDescribedFont(const FontDescription& description, UINT dpi) {
-    const auto described =
-        ChooseFace(description, [](std::string_view face) { return IsFaceInstalled(Widen(face)); });
+    // Where no face of the list is installed, the font mapper itself picks one that has the
+    // described character set.
+    const auto described = ChooseFace(
+        description, [](std::string_view face) { return IsFaceInstalled(Widen(face)); },
+        [] { return std::optional<std::string>(); });
     const std::wstring face = described ? Widen(*described) : DefaultFace();
     return Font(CreateFontW(FontHeight(description.points, dpi), 0, 0, 0, description.weight,
                             description.italic, description.underline, description.strikeOut,

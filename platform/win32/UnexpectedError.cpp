@@ -6,8 +6,12 @@
 // classes built on a second, copy-on-write string. Together they were over half of the program
 // file. Defined here, they stay out of it, and the user sees what happened. A throw helper that
 // the program comes to need and this file lacks pulls the library's whole set back in, and the
-// link then fails on the names defined twice.
+// link then fails on the names defined twice. The program is built without exceptions, and with
+// the allocation below, which ends the program where the library's would throw, nothing in it
+// throws: the unwinder and the thread library it locks with stay out too.
 #include <bits/functexcept.h>
+#include <cstdlib>
+#include <new>
 #include <windows.h>
 
 namespace {
@@ -49,3 +53,17 @@ void __throw_out_of_range_fmt(const char* /*format*/, ...) {
     ReportUnexpectedError();
 }
 } // namespace std
+
+void* operator new(std::size_t size) {
+    void* const memory = std::malloc(size != 0 ? size : 1);
+    if (memory == nullptr) {
+        ReportUnexpectedError();
+    }
+    return memory;
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t /*size*/) noexcept {
+    std::free(memory);
+}

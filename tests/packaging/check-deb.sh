@@ -24,6 +24,8 @@ files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort | xargs)
     share/metainfo/io.github.ipview.metainfo.xml | xargs)" ] || e2e_fail "it holds: $files"
 fields=$(dpkg-deb -f "$deb" Depends Recommends)
 grep -q '^Depends: .*libqt6widgets6 ' <<<"$fields" || e2e_fail "no Qt Widgets in: $fields"
+grep -q '^Depends: .*fonts-arphic-ukai | fonts-noto-cjk | fonts-wqy-zenhei' <<<"$fields" ||
+    e2e_fail "no Chinese font in: $fields"
 grep -qx 'Recommends: fonts-arphic-uming, fonts-arphic-ukai' <<<"$fields" || e2e_fail "$fields"
 ! readelf -d "$work/root/usr/bin/ipview" | grep -E 'R(UN)?PATH' || e2e_fail "it uses the build tree"
 

@@ -17,17 +17,32 @@ TEST(Form1Description, ClientAreaIs334By219PixelsAt96DpiAndScalesRounded) {
     EXPECT_EQ(TwipsToPixels(form.text1.bounds.height, 120), 51); // 51.25, rounded
 }
 
-TEST(Form1Description, FontsFallBackThroughTheirLookAlikesInOrderThenToTheDefault) {
+TEST(Form1Description, FontsFallBackThroughTheirLookAlikesInOrderThenToAFaceThatCoversTheText) {
     const auto& font = form1::Form1Description().command1.font;
     const auto installedAre = [](std::vector<std::string_view> installed) {
         return [installed](std::string_view face) {
             return std::ranges::find(installed, face) != installed.end();
         };
     };
-    EXPECT_EQ(platform::ChooseFace(font, installedAre({"AR PL UKai CN", "楷体_GB2312"})),
+    int searches = 0;
+    const auto covering = [&](std::optional<std::string> face) {
+        return [&searches, face] {
+            ++searches;
+            return face;
+        };
+    };
+    EXPECT_EQ(platform::ChooseFace(font, installedAre({"AR PL UKai CN", "楷体_GB2312"}),
+                                   covering("WenQuanYi Zen Hei")),
               "楷体_GB2312");
-    EXPECT_EQ(platform::ChooseFace(font, installedAre({"AR PL UKai CN", "KaiTi"})), "KaiTi");
-    EXPECT_EQ(platform::ChooseFace(font, installedAre({"DejaVu Sans"})), std::nullopt);
+    EXPECT_EQ(platform::ChooseFace(font, installedAre({"AR PL UKai CN", "KaiTi"}),
+                                   covering("WenQuanYi Zen Hei")),
+              "KaiTi");
+    EXPECT_EQ(searches, 0);
+    EXPECT_EQ(
+        platform::ChooseFace(font, installedAre({"DejaVu Sans"}), covering("WenQuanYi Zen Hei")),
+        "WenQuanYi Zen Hei");
+    EXPECT_EQ(platform::ChooseFace(font, installedAre({"DejaVu Sans"}), covering(std::nullopt)),
+              std::nullopt);
 }
 
 } // namespace
