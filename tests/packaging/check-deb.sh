@@ -43,8 +43,10 @@ opens_and_closes() (
 opens_and_closes "$work/root/usr/bin/ipview"
 
 [ "${3:-}" = --chroot ] || exit 0
+[ "$(id -u)" -eq 0 ] || e2e_fail "installing the package into a fresh Debian needs root (debootstrap, chroot)"
 # The chroot reaches the display through its abstract socket.
-debootstrap --variant=minbase "$(. /etc/os-release && echo "$VERSION_CODENAME")" "$work/debian"
+debootstrap --variant=minbase "$(. /etc/os-release && echo "$VERSION_CODENAME")" "$work/debian" \
+    "$("$(dirname "$0")/../../scripts/debian-mirror")"
 cp "$deb" "$work/debian/tmp/"
 chroot "$work/debian" env DEBIAN_FRONTEND=noninteractive sh -c \
     "apt-get update && apt-get install -y /tmp/${deb##*/}" </dev/null
