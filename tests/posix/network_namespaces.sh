@@ -1,42 +1,48 @@
 #!/usr/bin/env bash
-# Usage: network_namespaces.sh TESTS. Runs their namespace tests in network namespaces: loopback
-# only, and two interfaces with the default route on the second, in either order. Exits 77 (skip)
-# where namespaces cannot be made.
+# Usage: network_namespaces.sh TESTS. Runs their namespace tests in network namespaces of their
+# own: loopback only, and two interfaces with the default route on the second, in either order.
+# A user who is not root makes them inside a user namespace of their own, where they may.
 set -euo pipefail
 tests=$1
-prefix="ipview-$$"
-namespaces=()
-
-trap 'for n in "${namespaces[@]}"; do ip netns delete "$n"; rm -rf "/etc/netns/$n"; done' EXIT
-
-new_namespace() {
-    ip netns add "$1" && namespaces+=("$1") && ip -n "$1" link set lo up
-}
-
-# Usage: two_interfaces NAMESPACE NAME=ADDRESS NAME=ADDRESS; the default route goes by the second.
-two_interfaces() {
-    new_namespace "$1"
-    for pair in "$2" "$3"; do
-        ip -n "$1" link add "${pair%=*}" up type veth peer name "${pair%=*}p"
-        ip -n "$1" link set "${pair%=*}p" up
-        ip -n "$1" addr add "${pair#*=}/24" dev "${pair%=*}"
-    done
-    ip -n "$1" route add default via "${3#*=}" dev "${3%=*}"
-}
-
 export GTEST_FILTER='InNamespace.*'
 
-if [ "$(id -u)" -ne 0 ] || ! new_namespace "$prefix-loopback"; then
-    echo "SKIP: network namespaces need root and 'ip netns add'" >&2
-    exit 77
+# Usage: two_interfaces NAME=ADDRESS NAME=ADDRESS; the default route goes by the second.
+two_interfaces() {
+    for pair in "$1" "$2"; do
+        ip link add "${pair%=*}" up type veth peer name "${pair%=*}p"
+        ip link set "${pair%=*}p" up
+        ip addr add "${pair#*=}/24" dev "${pair%=*}"
+    done
+    ip route add default via "${2#*=}" dev "${2%=*}"
+}
+
+if [ "${2:-}" = --inside ]; then
+    ip link set lo up
+    case $3 in
+    loopback) own=127.0.0.1 ;;
+    second)
+        two_interfaces a0=198.51.100.2 b0=203.0.113.2
+        own=203.0.113.2
+        # A hosts file that gives the host name the loopback address, as many do; the mount
+        # namespace keeps it to this test.
+        hosts=$(mktemp)
+        trap 'rm -f "$hosts"' EXIT
+        echo "127.0.1.1 $(hostname)" >"$hosts"
+        mount --bind "$hosts" /etc/hosts
+        ;;
+    first)
+        two_interfaces b0=203.0.113.2 a0=198.51.100.2
+        own=198.51.100.2
+        ;;
+    esac
+    IPVIEW_OWN_ADDRESS=$own "$tests"
+    exit
 fi
-ip netns exec "$prefix-loopback" env IPVIEW_OWN_ADDRESS=127.0.0.1 "$tests"
 
-two_interfaces "$prefix-second" a0=198.51.100.2 b0=203.0.113.2
-# A hosts file that gives the host name the loopback address, as many do.
-mkdir -p "/etc/netns/$prefix-second"
-echo "127.0.1.1 $(hostname)" >"/etc/netns/$prefix-second/hosts"
-ip netns exec "$prefix-second" env IPVIEW_OWN_ADDRESS=203.0.113.2 "$tests"
-
-two_interfaces "$prefix-first" b0=203.0.113.2 a0=198.51.100.2
-ip netns exec "$prefix-first" env IPVIEW_OWN_ADDRESS=198.51.100.2 "$tests"
+namespaces=(unshare --net --mount --propagation private)
+[ "$(id -u)" -eq 0 ] || namespaces=(unshare --user --map-root-user "${namespaces[@]:1}")
+"${namespaces[@]}" true ||
+    { echo "FAIL: this machine lets this user make no network namespace (${namespaces[*]})" >&2; exit 1; }
+for layout in loopback second first; do
+    "${namespaces[@]}" "$0" "$tests" --inside "$layout"
+done
