@@ -1,5 +1,7 @@
 #include "platform/win32/Dpi.h"
 
+#include "platform/win32/RunTimeFunction.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -8,9 +10,7 @@ using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD
 
 // Windows 10 added these; earlier versions have only the system-wide resolution.
 template <typename Function> Function User32Function(const char* name) {
-    const FARPROC address = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-    // Through void (*)(), which GCC accepts as a cast to any function type.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+    return FunctionOf<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 UINT SystemDpi() {

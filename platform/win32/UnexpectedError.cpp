@@ -1,4 +1,4 @@
-// The report of an unexpected error: a message box, then the end of the program.
+// The C++ library's errors, sent to the program's report of an unexpected error.
 //
 // Nothing in ipview catches an exception: one that is thrown ends the program. The C++ library's
 // own terminate handler writes the exception's demangled type to a console that a GUI program
@@ -9,23 +9,13 @@
 // link then fails on the names defined twice. The program is built without exceptions, and with
 // the allocation below, which ends the program where the library's would throw, nothing in it
 // throws: the unwinder and the thread library it locks with stay out too.
+#include "platform/win32/UnexpectedErrorReport.h"
+
 #include <bits/functexcept.h>
 #include <cstdlib>
 #include <new>
-#include <windows.h>
 
-namespace {
-
-constexpr UINT kUnexpectedErrorStatus = 3; // as abort() ends a Windows program
-
-[[noreturn]] void ReportUnexpectedError() {
-    // Nothing here may allocate: the error may be that memory ran out.
-    MessageBoxW(nullptr, L"An unexpected error occurred. The program will end.", nullptr,
-                MB_OK | MB_ICONERROR | MB_TASKMODAL);
-    ExitProcess(kUnexpectedErrorStatus);
-}
-
-} // namespace
+using platform::win32::ReportUnexpectedError;
 
 namespace __gnu_cxx {
 void __verbose_terminate_handler() {

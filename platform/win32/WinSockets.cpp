@@ -1,5 +1,8 @@
 #include "platform/win32/WinSockets.h"
 
+#include "platform/win32/RunTimeFunction.h"
+#include "platform/win32/SystemLibraries.h"
+#include "platform/win32/UnexpectedErrorReport.h"
 #include "platform/win32/Utf16.h"
 
 #include <cstring>
@@ -8,9 +11,26 @@
 
 namespace platform::win32 {
 
+void WinSockets::LoadLibraryOnce() {
+    if (library_ != nullptr) {
+        return;
+    }
+    library_ = LoadSystemLibrary(L"wsock32.dll");
+    if (library_ == nullptr) {
+        ReportUnexpectedError();
+    }
+    startup_ = FunctionOf<StartupFunction>(library_, "WSAStartup");
+    cleanup_ = FunctionOf<CleanupFunction>(library_, "WSACleanup");
+    lookup_ = FunctionOf<LookupFunction>(library_, "gethostbyname");
+    if (startup_ == nullptr || cleanup_ == nullptr || lookup_ == nullptr) {
+        ReportUnexpectedError();
+    }
+}
+
 int WinSockets::WSAStartup(std::uint16_t versionRequested, StartupRecord& record) {
+    LoadLibraryOnce();
     WSADATA data{};
-    const int result = ::WSAStartup(versionRequested, &data);
+    const int result = startup_(versionRequested, &data);
     if (result == 0) {
         record.wVersion = static_cast<std::int16_t>(data.wVersion);
         record.iMaxSockets = data.iMaxSockets;
@@ -19,7 +39,8 @@ int WinSockets::WSAStartup(std::uint16_t versionRequested, StartupRecord& record
 }
 
 std::int32_t WinSockets::WSACleanup() {
-    return ::WSACleanup();
+    LoadLibraryOnce();
+    return cleanup_();
 }
 
 std::optional<std::string> WinSockets::ToNarrow(std::string_view text) const {
@@ -45,7 +66,8 @@ std::optional<std::string> WinSockets::ToNarrow(std::string_view text) const {
 }
 
 std::optional<HostEntry> WinSockets::gethostbyname(const std::string& name) {
-    const hostent* const entry = ::gethostbyname(name.c_str());
+    LoadLibraryOnce();
+    const hostent* const entry = lookup_(name.c_str());
     if (entry == nullptr) {
         return std::nullopt;
     }
