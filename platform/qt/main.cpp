@@ -2,9 +2,11 @@
 #include "form1/Form1.h"
 #include "form1/Form1Description.h"
 #include "platform/posix/PosixSockets.h"
+#include "platform/qt/PlatformChoice.h"
 #include "platform/qt/QtRuntime.h"
 
 int main(int argc, char** argv) {
+    platform::qt::ChoosePlatform();
     platform::qt::QtRuntime runtime(argc, argv);
     platform::posix::PosixSockets sockets;
     form1::Form1 form(runtime, sockets);

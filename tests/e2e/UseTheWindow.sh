@@ -49,8 +49,7 @@ read -r x y width height <<<"$(e2e_client_geometry "$window")"
 off_x=$((2 * x + width - 1280)) off_y=$((2 * y + height - 1024))
 [ "${off_x#-}" -le 1 ] && [ "${off_y#-}" -le 1 ] || e2e_fail "window at $x,$y is not centred"
 
-class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
-grep -qx "StartupWMClass=$class" "$desktop_entry" || e2e_fail "the desktop entry does not name class \"$class\""
+e2e_check_class "$window" "$desktop_entry"
 
 # Space on the focused button, as the window opens: this machine's own address.
 e2e_keys "$window" space

@@ -7,6 +7,17 @@ e2e_fail() {
     exit 1
 }
 
+# Stops the program and what the helpers started for it, and removes their files; run at exit.
+e2e_stop_all() {
+    {
+        [ -z "${E2E_APP_PID:-}" ] || kill "$E2E_APP_PID"
+        [ -z "${E2E_COMPOSITOR_PID:-}" ] || kill "$E2E_COMPOSITOR_PID"
+        [ -z "${E2E_XVFB_PID:-}" ] || kill "$E2E_XVFB_PID"
+        wait
+        [ -z "${E2E_WAYLAND_DIR:-}" ] || rm -rf "$E2E_WAYLAND_DIR"
+    } 2>/dev/null || true
+}
+
 # Starts Xvfb on a free display in 100..899 and exports DISPLAY; it and the program are stopped
 # at exit. The display has 96 dpi, or DPI as a desktop sets it (Xft.dpi), which the toolkit
 # reads to scale windows.
@@ -19,7 +30,7 @@ e2e_start_display() {
     # -noreset keeps the resources when their writer disconnects.
     Xvfb ":$number" -screen 0 1280x1024x24 -dpi "$dpi" -noreset -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
-    trap '{ [ -z "${E2E_APP_PID:-}" ] || kill "$E2E_APP_PID"; kill "$E2E_XVFB_PID"; wait; } 2>/dev/null || true' EXIT
+    trap e2e_stop_all EXIT
     export DISPLAY=":$number"
     for attempt in $(seq 50); do
         if xdpyinfo >/dev/null 2>&1; then
@@ -31,9 +42,16 @@ e2e_start_display() {
     e2e_fail "Xvfb on $DISPLAY did not answer"
 }
 
-# Starts a program on the display in the background; its process id goes to E2E_APP_PID.
+# Starts a program on the display in the background; its process id goes to E2E_APP_PID. Its Qt
+# platform is E2E_QT_PLATFORM, xcb when that is unset, and the program's own choice when it is
+# empty.
 e2e_start_app() {
-    QT_QPA_PLATFORM=${E2E_QT_PLATFORM:-xcb} "$@" &
+    local platform=${E2E_QT_PLATFORM-xcb}
+    if [ -n "$platform" ]; then
+        QT_QPA_PLATFORM=$platform "$@" &
+    else
+        env -u QT_QPA_PLATFORM "$@" &
+    fi
     E2E_APP_PID=$!
 }
 
@@ -76,9 +94,34 @@ e2e_client_geometry() {
         /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print x, y, w, h }'
 }
 
-# Gives WINDOW the keyboard focus (there is no window manager to do it) and presses KEYS.
+# Checks that WINDOW's X11 class is the one that the desktop entry DESKTOP-ENTRY names, by which a
+# dock ties the window to the entry.
+e2e_check_class() {
+    local class
+    class=$(xprop -id "$1" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+    grep -qx "StartupWMClass=$class" "$2" || e2e_fail "the desktop entry does not name class \"$class\""
+}
+
+# Checks that WINDOW is fixed at WIDTH x HEIGHT (its least and its largest size) and asks the window
+# manager for neither a minimise nor a maximise button.
+e2e_check_fixed_without_minimise_or_maximise() {
+    local hints functions decorations
+    hints=$(xprop -id "$1" WM_NORMAL_HINTS)
+    grep -q "minimum size: $2 by $3\$" <<<"$hints" && grep -q "maximum size: $2 by $3\$" <<<"$hints" ||
+        e2e_fail "not fixed at $2 x $3: $hints"
+    # _MOTIF_WM_HINTS: flags, functions (minimise 8, maximise 16), decorations (32, 64).
+    read -r _ functions decorations _ <<<"$(xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.* = //p' | tr -d ,)"
+    [ $((functions & 24)) = 0 ] && [ $((decorations & 96)) = 0 ] ||
+        e2e_fail "minimise or maximise asked for: functions $functions, decorations $decorations"
+}
+
+# Gives WINDOW the keyboard focus and presses KEYS. Without a window manager it takes the focus
+# itself; a window manager, such as weston's for Xwayland, takes it back from such a window, and
+# gives it on a request to activate the window instead (E2E_X11_WINDOW_MANAGER=1).
 e2e_keys() {
-    xdotool windowfocus --sync "$1" || e2e_fail "cannot focus window $1"
+    local focus=windowfocus
+    [ -z "${E2E_X11_WINDOW_MANAGER:-}" ] || focus=windowactivate
+    xdotool "$focus" --sync "$1" || e2e_fail "cannot focus window $1"
     xdotool key --delay 50 "${@:2}"
 }
 

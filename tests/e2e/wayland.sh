@@ -1,20 +1,28 @@
-# Helpers for end-to-end tests on Wayland: a private headless sway, and a person's way with windows
-# on it (sway's own commands to focus and close, a virtual keyboard, the clipboard). Source it
-# after lib.sh; every function fails rather than hang.
+# Helpers for end-to-end tests on Wayland: a private headless sway and a private weston, and a
+# person's way with windows on sway (its own commands to focus and close, a virtual keyboard, the
+# clipboard). Source it after lib.sh; every function fails rather than hang.
 
 # sway will not run as root; root runs it as this system user, made on first use.
 E2E_COMPOSITOR_USER=ipview-e2e
 
-# Starts sway with one 1280 x 1024 output and no X server, exports WAYLAND_DISPLAY and SWAYSOCK
-# for the program and the tools; it, the program and their files go at exit.
+# Makes the folders of a private Wayland session in E2E_WAYLAND_DIR: compositor/ for the
+# compositor, program/ for the program and the tools (XDG_RUNTIME_DIR); they go at exit. Exports
+# what a desktop session has in its environment, and leaves the platform to the program.
+e2e_wayland_session() {
+    E2E_WAYLAND_DIR=$(mktemp -d)
+    trap e2e_stop_all EXIT
+    chmod 755 "$E2E_WAYLAND_DIR"
+    mkdir -m 700 "$E2E_WAYLAND_DIR/compositor" "$E2E_WAYLAND_DIR/program"
+    export XDG_RUNTIME_DIR=$E2E_WAYLAND_DIR/program XDG_SESSION_TYPE=wayland E2E_QT_PLATFORM=
+}
+
+# Starts sway with one 1280 x 1024 output and Xwayland, exports WAYLAND_DISPLAY, SWAYSOCK and
+# DISPLAY for the program and the tools; it, the program and their files go at exit.
 e2e_start_wayland() {
     local dir compositor_dir as_user=() attempt
-    dir=$(mktemp -d)
-    E2E_WAYLAND_DIR=$dir
-    trap '{ [ -z "${E2E_APP_PID:-}" ] || kill "$E2E_APP_PID"; kill "$E2E_SWAY_PID"; wait; rm -rf "$E2E_WAYLAND_DIR"; } 2>/dev/null || true' EXIT
-    chmod 755 "$dir"
+    e2e_wayland_session
+    dir=$E2E_WAYLAND_DIR
     compositor_dir=$dir/compositor
-    mkdir -m 700 "$compositor_dir" "$dir/program"
     if [ "$(id -u)" -eq 0 ]; then
         id -u "$E2E_COMPOSITOR_USER" >/dev/null 2>&1 ||
             useradd --system --no-create-home --shell /usr/sbin/nologin "$E2E_COMPOSITOR_USER" ||
@@ -23,23 +31,77 @@ e2e_start_wayland() {
         as_user=(setpriv --reuid="$E2E_COMPOSITOR_USER" --regid="$(id -g "$E2E_COMPOSITOR_USER")"
             --clear-groups)
     fi
-    printf '%s\n' 'output HEADLESS-1 resolution 1280x1024' 'xwayland disable' >"$dir/sway.conf"
+    printf '%s\n' 'output HEADLESS-1 resolution 1280x1024' 'xwayland enable' \
+        "exec echo \$DISPLAY >$compositor_dir/display" >"$dir/sway.conf"
     "${as_user[@]}" env -i PATH="$PATH" HOME="$compositor_dir" XDG_RUNTIME_DIR="$compositor_dir" \
         WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
         sway -c "$dir/sway.conf" >"$dir/sway.log" 2>&1 &
-    E2E_SWAY_PID=$!
-    unset DISPLAY
-    export XDG_RUNTIME_DIR=$dir/program E2E_QT_PLATFORM=wayland
+    E2E_COMPOSITOR_PID=$!
     for attempt in $(seq 50); do
         WAYLAND_DISPLAY=$(find "$compositor_dir" -maxdepth 1 -type s -name 'wayland-?' | head -n 1)
         SWAYSOCK=$(find "$compositor_dir" -maxdepth 1 -type s -name 'sway-ipc.*.sock' | head -n 1)
-        export WAYLAND_DISPLAY SWAYSOCK
-        [ -z "$WAYLAND_DISPLAY" ] || [ -z "$SWAYSOCK" ] || ! swaymsg -t get_version >/dev/null 2>&1 ||
-            return 0
+        DISPLAY=$(cat "$compositor_dir/display" 2>/dev/null || true)
+        export WAYLAND_DISPLAY SWAYSOCK DISPLAY
+        [ -z "$WAYLAND_DISPLAY" ] || [ -z "$SWAYSOCK" ] || [ -z "$DISPLAY" ] ||
+            ! swaymsg -t get_version >/dev/null 2>&1 || return 0
         sleep 0.1
     done
     cat "$dir/sway.log" >&2
     e2e_fail "sway did not start"
+}
+
+# Starts weston, as a desktop that leaves the frames of Wayland windows to the program, with
+# Xwayland and one 1280 x 1024 output at SCALE (1 when not given). Its X11 backend, on a private
+# Xvfb, gives it the seat that its headless one lacks, without which it focuses no window; XTest
+# on its Xwayland, exported as DISPLAY, then reaches the focused X11 window. The --debug
+# protocol lets weston-screenshooter take pictures. Its window manager for Xwayland focuses on
+# request (E2E_X11_WINDOW_MANAGER). It, the program and their files go at exit.
+e2e_start_weston() {
+    local dir attempt
+    e2e_start_display
+    e2e_wayland_session
+    dir=$E2E_WAYLAND_DIR
+    env -i PATH="$PATH" HOME="$dir/compositor" XDG_RUNTIME_DIR="$dir/compositor" DISPLAY="$DISPLAY" \
+        weston --backend=x11-backend.so --use-pixman --width=1280 --height=1024 --scale="${1:-1}" \
+        --xwayland --debug --no-config --socket=wayland-1 >"$dir/weston.log" 2>&1 &
+    E2E_COMPOSITOR_PID=$!
+    export WAYLAND_DISPLAY=$dir/compositor/wayland-1 E2E_X11_WINDOW_MANAGER=1
+    for attempt in $(seq 50); do
+        DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\)$/\1/p' "$dir/weston.log" 2>/dev/null)
+        export DISPLAY
+        [ -z "$DISPLAY" ] || ! [ -S "$WAYLAND_DISPLAY" ] || ! xdpyinfo >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    cat "$dir/weston.log" >&2
+    e2e_fail "weston did not start"
+}
+
+# Saves a picture of weston's whole output as the PNG file OUTPUT.
+e2e_wl_screenshot() {
+    local shots
+    shots=$(mktemp -d -p "$E2E_WAYLAND_DIR")
+    (cd "$shots" && timeout "$E2E_TIMEOUT" weston-screenshooter) || e2e_fail "no screenshot"
+    mv "$shots"/*.png "$1"
+    rmdir "$shots"
+}
+
+# Prints "X Y WIDTH HEIGHT" of the part of weston's output painted in the colour COLOUR (as
+# ImageMagick writes colours), without the specks of it that anti-aliased text leaves around, once
+# that part is at least WIDTH x HEIGHT: the client area of a window whose background it is.
+e2e_wl_wait_area_of_colour() {
+    local shot=$E2E_WAYLAND_DIR/screen.png area waited
+    for waited in $(seq $((E2E_TIMEOUT * 4))); do
+        e2e_wl_screenshot "$shot"
+        area=$(convert "$shot" -fill black +opaque "$1" -fill white -opaque "$1" \
+            -morphology Open Square:1 -format %@ info: 2>/dev/null | awk -F '[x+]' '{ print $3, $4, $1, $2 }')
+        read -r _ _ width height <<<"$area"
+        if [ "${width:-0}" -ge "$2" ] && [ "${height:-0}" -ge "$3" ]; then
+            echo "$area"
+            return 0
+        fi
+        sleep 0.25
+    done
+    e2e_fail "weston shows nothing of colour $1 as large as $2 x $3"
 }
 
 # Prints, as JSON, the window whose caption is exactly CAPTION, waiting for it.

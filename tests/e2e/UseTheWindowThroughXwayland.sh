@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The window on a Wayland desktop that leaves frames to the program (weston here, GNOME's way),
+# ten times in a row: it is an X11 window through Xwayland, so the desktop frames it; it shows
+# centred, at its described size inside that frame, fixed, with no minimise or maximise button,
+# its icon and the class its desktop entry names; Space on the focused button shows this
+# machine's address, a name that cannot be resolved brings the message and stays, and closing
+# the window ends the program with status 0.
+# Usage: UseTheWindowThroughXwayland.sh IPVIEW CLOSE-WINDOW-HELPER DESKTOP-ENTRY
+set -euo pipefail
+ipview=$1
+export E2E_CLOSE_WINDOW=$2
+desktop_entry=$3
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/wayland.sh"
+
+caption="Torvale - ip查看工具"
+title="Torvaleip查看工具"
+unknown=no-such-host.invalid
+
+# The text of the box: Tab from the button into it, copy it all, Shift+Tab back.
+box_text() {
+    e2e_keys "$window" Tab >/dev/null
+    e2e_copy_text "$window"
+    e2e_keys "$window" shift+Tab >/dev/null
+}
+
+expect_text() {
+    local text
+    text=$(box_text)
+    [ "$text" = "$1" ] || e2e_fail "round $round: the box holds \"$text\", not \"$1\""
+}
+
+# Where weston shows the window, which is not its X11 position: its client area, found in a
+# screenshot by the colour of the window's background, is the described size, and its centre is
+# off the screen's by no more than the desktop's frame around it, about a title bar's height.
+expect_centred_in_the_frame() {
+    local background area x y width height off_x off_y
+    import -window "$window" "$E2E_WAYLAND_DIR/window.png"
+    background=$(convert "$E2E_WAYLAND_DIR/window.png" -format '%[pixel:p{0,0}]' info:)
+    area=$(e2e_wl_wait_area_of_colour "$background" 334 219)
+    read -r x y width height <<<"$area"
+    [ "$width x $height" = "334 x 219" ] || e2e_fail "the desktop shows a client area of $width x $height"
+    off_x=$((2 * x + width - 1280)) off_y=$((2 * y + height - 1024))
+    [ "${off_x#-}" -le 64 ] && [ "${off_y#-}" -le 64 ] ||
+        e2e_fail "the desktop shows the window at $x,$y, not centred"
+    echo "shown at $x,$y, $width x $height"
+}
+
+e2e_start_weston
+own_address=$(e2e_own_address)
+for round in $(seq 10); do
+    e2e_start_app "$ipview"
+    window=$(e2e_wait_window "$caption")
+    read -r _ _ width height <<<"$(e2e_client_geometry "$window")"
+    [ "$width x $height" = "334 x 219" ] || e2e_fail "round $round: client area $width x $height"
+    if [ "$round" = 1 ]; then
+        expect_centred_in_the_frame
+        e2e_check_fixed_without_minimise_or_maximise "$window" 334 219
+        e2e_check_class "$window" "$desktop_entry"
+        # grep -c reads xprop's picture of the icon to its end, where -q would cut xprop off.
+        [ "$(xprop -id "$window" _NET_WM_ICON | grep -c 'Icon (')" -gt 0 ] || e2e_fail "the window has no icon"
+    fi
+
+    e2e_keys "$window" space
+    expect_text "$own_address"
+
+    e2e_keys "$window" Tab ctrl+a BackSpace
+    xdotool type --delay 20 "$unknown"
+    e2e_keys "$window" shift+Tab space
+    e2e_press_ok "$title"
+    expect_text "$unknown"
+
+    e2e_close_window "$window"
+    e2e_wait_app_exit
+    [ "$E2E_APP_STATUS" = 0 ] || e2e_fail "round $round: exit status $E2E_APP_STATUS after a close"
+    echo "round $round: X11 window $width x $height, $own_address, message, status 0"
+done

@@ -1,0 +1,118 @@
+// The platform the program asks for on each kind of desktop, and a compositor that does not
+// answer: the choice stays with Qt, and the start goes on.
+#include "platform/qt/PlatformChoice.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+using platform::qt::Compositor;
+using platform::qt::PrefersX11;
+using platform::qt::Session;
+
+constexpr Session kGnomeLike{
+    .platformChosenByUser = false, .xServer = true, .waylandCompositor = true};
+constexpr Compositor kFramesNothing{.drawsFrames = false, .everyOutputAtScaleOne = true};
+
+struct Desktop {
+    const char* name;
+    Session session;
+    std::optional<Compositor> compositor;
+    bool x11;
+};
+
+void PrintTo(const Desktop& desktop, std::ostream* out) {
+    *out << desktop.name;
+}
+
+class PlatformChoice : public testing::TestWithParam<Desktop> {};
+
+TEST_P(PlatformChoice, X11OnlyWhereTheCompositorLeavesFramesToTheProgramAndNothingIsScaled) {
+    EXPECT_EQ(PrefersX11(GetParam().session, GetParam().compositor), GetParam().x11);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, PlatformChoice,
+    testing::Values(
+        Desktop{"CompositorWithoutFramesAndXwayland", kGnomeLike, kFramesNothing, true},
+        Desktop{"CompositorThatFramesItsWindows", kGnomeLike,
+                Compositor{.drawsFrames = true, .everyOutputAtScaleOne = true}, false},
+        Desktop{"AScaledOutput", kGnomeLike,
+                Compositor{.drawsFrames = false, .everyOutputAtScaleOne = false}, false},
+        Desktop{"NoXwayland",
+                {.platformChosenByUser = false, .xServer = false, .waylandCompositor = true},
+                kFramesNothing,
+                false},
+        Desktop{"PlatformChosenByTheUser",
+                {.platformChosenByUser = true, .xServer = true, .waylandCompositor = true},
+                kFramesNothing,
+                false},
+        Desktop{"CompositorThatDidNotAnswer", kGnomeLike, std::nullopt, false},
+        Desktop{"X11Session",
+                {.platformChosenByUser = false, .xServer = true, .waylandCompositor = false},
+                std::nullopt,
+                false}),
+    [](const testing::TestParamInfo<Desktop>& desktop) { return std::string(desktop.param.name); });
+
+TEST(PlatformChoice, OnlyASessionWithBothDisplaysAndNoChosenPlatformIsWorthAskingAbout) {
+    EXPECT_TRUE(platform::qt::WorthProbing(kGnomeLike));
+    EXPECT_FALSE(platform::qt::WorthProbing(
+        {.platformChosenByUser = true, .xServer = true, .waylandCompositor = true}));
+    EXPECT_FALSE(platform::qt::WorthProbing(
+        {.platformChosenByUser = false, .xServer = false, .waylandCompositor = true}));
+    EXPECT_FALSE(platform::qt::WorthProbing(
+        {.platformChosenByUser = false, .xServer = true, .waylandCompositor = false}));
+}
+
+class CompositorProbe : public testing::Test {
+protected:
+    void SetUp() override {
+        char folder[] = "/tmp/compositor-probe-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        folder_ = folder;
+        socket_ = (folder_ / "wayland-0").string();
+        ASSERT_EQ(setenv("WAYLAND_DISPLAY", socket_.c_str(), 1), 0);
+    }
+    void TearDown() override {
+        if (listener_ >= 0) {
+            close(listener_);
+        }
+        std::filesystem::remove_all(folder_);
+    }
+
+    // A socket that takes connections and never says a word, as a compositor that hangs.
+    void ListenSilently() {
+        listener_ = socket(AF_UNIX, SOCK_STREAM, 0);
+        ASSERT_GE(listener_, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        socket_.copy(address.sun_path, sizeof address.sun_path - 1);
+        ASSERT_EQ(bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        ASSERT_EQ(listen(listener_, 4), 0);
+    }
+
+    std::filesystem::path folder_;
+    std::string socket_;
+    int listener_ = -1;
+};
+
+TEST_F(CompositorProbe, ACompositorThatCannotBeReachedTellsNothing) {
+    EXPECT_FALSE(platform::qt::ProbeCompositor(std::chrono::milliseconds(200)).has_value());
+}
+
+TEST_F(CompositorProbe, ACompositorThatDoesNotAnswerIsGivenUpWithinTheBudget) {
+    ListenSilently();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(platform::qt::ProbeCompositor(std::chrono::milliseconds(200)).has_value());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+} // namespace
