@@ -1,6 +1,9 @@
 # Helpers for end-to-end tests: a private X display, and a person's way with windows on it.
 # Source it; every function fails (non-zero status, a line on stderr) rather than hang.
 E2E_TIMEOUT=${E2E_TIMEOUT:-10}
+# A desktop's locale, whatever the caller's: in the C locale the toolkit writes the caption in the
+# window's legacy name as bytes that the tools read as Latin-1, and never find the window by it.
+export LC_ALL=C.UTF-8
 
 e2e_fail() {
     echo "FAIL: $*" >&2
