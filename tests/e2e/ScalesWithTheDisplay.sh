@@ -8,7 +8,6 @@ ipview=$1
 export E2E_CLOSE_WINDOW=$2
 source "$(dirname "$0")/lib.sh"
 
-caption="Torvale - ip查看工具"
 shot=$(mktemp --suffix=.png)
 trap 'rm -f "$shot"' EXIT
 
@@ -28,7 +27,7 @@ use_at() {
     scale=$(awk -v d="$dpi" 'BEGIN { print d / 96 }')
     e2e_start_display "$dpi"
     e2e_start_app "$ipview"
-    window=$(e2e_wait_window "$caption")
+    window=$(e2e_wait_window "$E2E_CAPTION")
     read -r x y width height <<<"$(e2e_client_geometry "$window")"
     [ "$width x $height" = "$expected" ] || e2e_fail "at $dpi dpi the client area is $width x $height"
 

@@ -9,7 +9,6 @@ ipview=$1
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/wayland.sh"
 
-caption="Torvale - ip查看工具"
 # The background of the toolkit's windows, which the program keeps.
 background="srgb(239,239,239)"
 
@@ -19,5 +18,5 @@ e2e_start_app "$ipview"
 area=$(e2e_wl_wait_area_of_colour "$background" 668 438)
 read -r _ _ width height <<<"$area"
 kill -0 "$E2E_APP_PID" || e2e_fail "the program has ended"
-! xdotool search --name "^$caption\$" >/dev/null || e2e_fail "the window is an X11 window"
+! xdotool search --name "^$E2E_CAPTION\$" >/dev/null || e2e_fail "the window is an X11 window"
 echo "a Wayland window, shown at $width x $height"

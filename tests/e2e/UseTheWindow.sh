@@ -10,38 +10,22 @@ export E2E_CLOSE_WINDOW=$2
 desktop_entry=$3
 source "$(dirname "$0")/lib.sh"
 
-caption="Torvale - ip查看工具"
-title="Torvaleip查看工具"
-
 # Clicks the button with the mouse, at its centre (960 + 3015 / 2, 2160 + 615 / 2 twips).
 click_button() {
     xdotool mousemove --window "$window" 165 165 click 1
     sleep 0.3
 }
 
-# The text of the box: Tab from the button into it, copy it all, Shift+Tab back.
-box_text() {
-    e2e_keys "$window" Tab >/dev/null
-    e2e_copy_text "$window"
-    e2e_keys "$window" shift+Tab >/dev/null
-}
-
-type_name() {
-    e2e_keys "$window" Tab ctrl+a BackSpace
-    xdotool type --delay 20 "$1"
-    e2e_keys "$window" shift+Tab
-}
-
 expect_text() {
     local text
-    text=$(box_text)
+    text=$(e2e_box_text "$window")
     [ "$text" = "$1" ] || e2e_fail "the box holds \"$text\", not \"$1\""
     echo "box: $text"
 }
 
 e2e_start_display
 e2e_start_app "$ipview"
-window=$(e2e_wait_window "$caption")
+window=$(e2e_wait_window "$E2E_CAPTION")
 
 read -r x y width height <<<"$(e2e_client_geometry "$window")"
 [ "$width x $height" = "334 x 219" ] || e2e_fail "client area is $width x $height"
@@ -56,7 +40,7 @@ e2e_keys "$window" space
 sleep 0.3
 expect_text "$(e2e_own_address)"
 
-type_name localhost
+e2e_type_name "$window" localhost
 click_button
 expect_text 127.0.0.1
 
@@ -64,13 +48,13 @@ expect_text 127.0.0.1
 click_button
 expect_text 127.0.0.1
 
-type_name no-such-host.invalid
+e2e_type_name "$window" no-such-host.invalid
 click_button
-box=$(e2e_wait_window "$title")
+box=$(e2e_wait_window "$E2E_TITLE")
 echo "message box: $(xdotool getwindowname "$box")"
-e2e_press_ok "$title"
+e2e_press_ok "$E2E_TITLE"
 sleep 0.3
-! xdotool search --onlyvisible --name "^$title\$" >/dev/null || e2e_fail "the message box is still open after OK"
+! xdotool search --onlyvisible --name "^$E2E_TITLE\$" >/dev/null || e2e_fail "the message box is still open after OK"
 expect_text no-such-host.invalid
 
 e2e_close_window "$window"

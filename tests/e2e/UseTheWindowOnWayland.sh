@@ -9,8 +9,6 @@ app_id=$(basename "$2" .desktop)
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/wayland.sh"
 
-caption="Torvale - ip查看工具"
-title="Torvaleip查看工具"
 unknown=no-such-host.invalid
 
 # The text of the box: Tab from the button into it, copy it all, Shift+Tab back.
@@ -30,7 +28,7 @@ e2e_start_wayland
 own_address=$(e2e_own_address)
 for round in $(seq 20); do
     e2e_start_app "$ipview"
-    window=$(e2e_wl_wait_window "$caption")
+    window=$(e2e_wl_wait_window "$E2E_CAPTION")
     id=$(jq -r .id <<<"$window")
     [ "$(jq -r .app_id <<<"$window")" = "$app_id" ] || e2e_fail "app id $(jq .app_id <<<"$window")"
     size=$(jq -r '"\(.geometry.width) x \(.geometry.height)"' <<<"$window")
@@ -41,9 +39,9 @@ for round in $(seq 20); do
 
     e2e_wl_keys "$id" -k Tab -M ctrl -k a -m ctrl -k BackSpace "$unknown" -M shift -k Tab -m shift \
         -k space
-    box=$(e2e_wl_wait_window "$title")
+    box=$(e2e_wl_wait_window "$E2E_TITLE")
     e2e_wl_keys "$(jq -r .id <<<"$box")" -k Return
-    e2e_wl_wait_window_gone "$title"
+    e2e_wl_wait_window_gone "$E2E_TITLE"
     expect_text "$unknown"
 
     e2e_wl_close_window "$id"

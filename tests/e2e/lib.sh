@@ -4,6 +4,9 @@ E2E_TIMEOUT=${E2E_TIMEOUT:-10}
 # A desktop's locale, whatever the caller's: in the C locale the toolkit writes the caption in the
 # window's legacy name as bytes that the tools read as Latin-1, and never find the window by it.
 export LC_ALL=C.UTF-8
+# The window's caption, and the title of its message boxes.
+E2E_CAPTION="Torvale - ip查看工具"
+E2E_TITLE="Torvaleip查看工具"
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -145,4 +148,20 @@ e2e_press_ok() {
 # Closes a window as the close button of a window manager would; E2E_CLOSE_WINDOW names the helper.
 e2e_close_window() {
     "$E2E_CLOSE_WINDOW" "$1" || e2e_fail "cannot ask window $1 to close"
+}
+
+# Prints the text of the box of the window $1: Tab from the button into it, copy it all,
+# Shift+Tab back.
+e2e_box_text() {
+    e2e_keys "$1" Tab >/dev/null
+    e2e_copy_text "$1"
+    e2e_keys "$1" shift+Tab >/dev/null
+}
+
+# Types the name $2 into the box of the window $1 in place of its text, and goes back to the
+# button.
+e2e_type_name() {
+    e2e_keys "$1" Tab ctrl+a BackSpace
+    xdotool type --delay 20 "$2"
+    e2e_keys "$1" shift+Tab
 }

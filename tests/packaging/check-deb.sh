@@ -33,7 +33,7 @@ grep -qx 'Recommends: fonts-arphic-uming, fonts-arphic-ukai' <<<"$fields" || e2e
 opens_and_closes() (
     e2e_start_display
     e2e_start_app "$@"
-    window=$(e2e_wait_window "Torvale - ip查看工具")
+    window=$(e2e_wait_window "$E2E_CAPTION")
     [[ $(xprop -id "$window" -f _NET_WM_ICON 32c _NET_WM_ICON) == *"= 128, 128,"* ]] ||
         e2e_fail "the window has no 128-pixel icon"
     e2e_close_window "$window"
