@@ -110,11 +110,7 @@ TEST_P(PlantedBesideTheProgram, IsNeverLoadedByIpviewWhichAnswersTheEmptyNameAnd
     const std::wstring library = std::wstring(GetParam()) + L".dll";
     Plant(library);
     Start(ipview);
-    HWND window = nullptr;
-    WaitUntil([&] {
-        return (window = OwnWindow(nullptr, kForm1Caption)) ||
-               WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
-    });
+    const HWND window = WaitForWindowOf(process, nullptr, kForm1Caption);
     ASSERT_NE(window, nullptr) << "no window; the program's exit code: " << ExitCodeOnceEnded();
     const HWND text1 = FindWindowExW(window, nullptr, L"Edit", nullptr);
     PostMessageW(FindWindowExW(window, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
@@ -136,11 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Libraries, PlantedBesideTheProgram,
 
 TEST_F(SocketsLibraryUnloadable, IsAnUnexpectedErrorReportedBeforeForm1IsShown) {
     Start(ipview);
-    HWND box = nullptr;
-    WaitUntil([&] {
-        return (box = OwnWindow(L"#32770", nullptr)) ||
-               WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
-    });
+    const HWND box = WaitForWindowOf(process, L"#32770", nullptr);
     ASSERT_NE(box, nullptr) << "no message box; the program's exit code: " << ExitCodeOnceEnded();
     EXPECT_EQ(TextOf(box), L"Error");
     EXPECT_EQ(PromptOf(box), L"An unexpected error occurred. The program will end.");

@@ -35,6 +35,18 @@ inline HWND VisibleWindowOf(DWORD processId, const wchar_t* className, const wch
     return nullptr;
 }
 
+// That window of the started process once it shows; null when the process ends first, or in time
+// shows none.
+inline HWND WaitForWindowOf(const PROCESS_INFORMATION& process, const wchar_t* className,
+                            const wchar_t* caption) {
+    HWND window = nullptr;
+    WaitUntil([&] {
+        return (window = VisibleWindowOf(process.dwProcessId, className, caption)) ||
+               WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+    });
+    return window;
+}
+
 // What a message box says: the text of its static controls.
 inline std::wstring PromptOf(HWND box) {
     std::wstring prompt;

@@ -38,11 +38,7 @@ TEST_P(UnexpectedError, IsShownInAMessageBoxAndEndsTheProgramWithExitCode3) {
     startup.cb = sizeof startup;
     ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                                nullptr, nullptr, &startup, &process));
-    HWND box = nullptr;
-    WaitUntil([&] {
-        return (box = VisibleWindowOf(process.dwProcessId, L"#32770", nullptr)) ||
-               WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
-    });
+    const HWND box = WaitForWindowOf(process, L"#32770", nullptr);
     DWORD exitCode = STILL_ACTIVE;
     GetExitCodeProcess(process.hProcess, &exitCode);
     ASSERT_NE(box, nullptr) << "no message box; the program's exit code: " << exitCode;
