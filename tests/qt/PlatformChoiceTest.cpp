@@ -1,5 +1,5 @@
-// The platform the program asks for on each kind of desktop, and a compositor that does not
-// answer: the choice stays with Qt, and the start goes on.
+// The platform the program asks for on each kind of desktop, the display it falls back on where
+// the preferred one refuses it, and a compositor that does not answer: the start goes on.
 #include "platform/qt/PlatformChoice.h"
 
 #include <chrono>
@@ -11,10 +11,12 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 using platform::qt::Compositor;
+using platform::qt::Platform;
 using platform::qt::PrefersX11;
 using platform::qt::Session;
 
@@ -72,6 +74,107 @@ TEST(PlatformChoice, OnlyASessionWithBothDisplaysAndNoChosenPlatformIsWorthAskin
         {.platformChosenByUser = false, .xServer = true, .waylandCompositor = false}));
 }
 
+constexpr Compositor kFramesItsWindows{.drawsFrames = true, .everyOutputAtScaleOne = true};
+
+// Which displays take the program, and which of them the choice asked.
+struct Answering {
+    bool x11 = false;
+    bool wayland = false;
+};
+
+struct Start {
+    const char* name;
+    Session session;
+    std::optional<Compositor> compositor;
+    Answering answering;
+    std::optional<Platform> chosen;
+    std::vector<Platform> asked;
+};
+
+void PrintTo(const Start& start, std::ostream* out) {
+    *out << start.name;
+}
+
+class FallBack : public testing::TestWithParam<Start> {};
+
+TEST_P(FallBack, TheFirstPreferredDisplayThatTakesTheProgramAskingNoneAfterIt) {
+    const Start& start = GetParam();
+    std::vector<Platform> asked;
+    const auto chosen = platform::qt::FirstThatTakesTheProgram(
+        start.session, start.compositor, [&](Platform platform) {
+            asked.push_back(platform);
+            return platform == Platform::X11 ? start.answering.x11 : start.answering.wayland;
+        });
+    EXPECT_EQ(chosen, start.chosen);
+    EXPECT_EQ(asked, start.asked);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Displays, FallBack,
+    testing::Values(
+        Start{"XwaylandTakesIt",
+              kGnomeLike,
+              kFramesNothing,
+              {.x11 = true, .wayland = true},
+              Platform::X11,
+              {Platform::X11}},
+        Start{"XwaylandRefusesAndTheCompositorTakesIt",
+              kGnomeLike,
+              kFramesNothing,
+              {.x11 = false, .wayland = true},
+              Platform::Wayland,
+              {Platform::X11, Platform::Wayland}},
+        Start{"TheCompositorTakesItWhereItDrawsFrames",
+              kGnomeLike,
+              kFramesItsWindows,
+              {.x11 = true, .wayland = true},
+              Platform::Wayland,
+              {Platform::Wayland}},
+        Start{"TheCompositorIsGoneAndXTakesIt",
+              kGnomeLike,
+              std::nullopt,
+              {.x11 = true, .wayland = false},
+              Platform::X11,
+              {Platform::Wayland, Platform::X11}},
+        Start{"NeitherTakesIt",
+              kGnomeLike,
+              kFramesNothing,
+              {},
+              std::nullopt,
+              {Platform::X11, Platform::Wayland}},
+        Start{"AnX11SessionWhoseServerRefuses",
+              {.platformChosenByUser = false, .xServer = true, .waylandCompositor = false},
+              std::nullopt,
+              {.x11 = false, .wayland = true},
+              std::nullopt,
+              {Platform::X11}},
+        Start{"AHandedOverWaylandConnection",
+              {.platformChosenByUser = false,
+               .xServer = true,
+               .waylandCompositor = true,
+               .waylandConnectionHandedOver = true},
+              kFramesNothing,
+              {.x11 = true, .wayland = true},
+              Platform::Wayland,
+              {Platform::Wayland}},
+        Start{
+            "NoDisplayAtAll", {}, std::nullopt, {.x11 = true, .wayland = true}, std::nullopt, {}}),
+    [](const testing::TestParamInfo<Start>& start) { return std::string(start.param.name); });
+
+TEST(PlatformChoice, OnlyQtsOwnOptionsWithAValueNameThePlatform) {
+    const auto chooses = [](std::vector<const char*> arguments) {
+        arguments.insert(arguments.begin(), "ipview");
+        return platform::qt::ArgumentsChoosePlatform(static_cast<int>(arguments.size()),
+                                                     arguments.data());
+    };
+    EXPECT_TRUE(chooses({"-platform", "offscreen"}));
+    EXPECT_TRUE(chooses({"--display", ":1"}));
+    EXPECT_TRUE(chooses({"-style", "fusion", "-display", ":1"}));
+    EXPECT_FALSE(chooses({}));
+    EXPECT_FALSE(chooses({"-display"}));
+    EXPECT_FALSE(chooses({"-platformtheme", "gtk3"}));
+}
+
 class CompositorProbe : public testing::Test {
 protected:
     void SetUp() override {
@@ -104,15 +207,21 @@ protected:
     int listener_ = -1;
 };
 
-TEST_F(CompositorProbe, ACompositorThatCannotBeReachedTellsNothing) {
-    EXPECT_FALSE(platform::qt::ProbeCompositor(std::chrono::milliseconds(200)).has_value());
+TEST_F(CompositorProbe, ACompositorThatCannotBeReachedTellsNothingAndTakesNoClient) {
+    const auto look = platform::qt::ProbeCompositor(std::chrono::milliseconds(200));
+    EXPECT_FALSE(look.reached);
+    EXPECT_FALSE(look.compositor.has_value());
+    EXPECT_FALSE(platform::qt::CompositorTakesAClient());
 }
 
-TEST_F(CompositorProbe, ACompositorThatDoesNotAnswerIsGivenUpWithinTheBudget) {
+TEST_F(CompositorProbe, ACompositorThatDoesNotAnswerIsGivenUpWithinTheBudgetButTakesAClient) {
     ListenSilently();
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(platform::qt::ProbeCompositor(std::chrono::milliseconds(200)).has_value());
+    const auto look = platform::qt::ProbeCompositor(std::chrono::milliseconds(200));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_TRUE(look.reached);
+    EXPECT_FALSE(look.compositor.has_value());
+    EXPECT_TRUE(platform::qt::CompositorTakesAClient());
 }
 
 } // namespace
