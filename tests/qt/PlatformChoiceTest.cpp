@@ -2,6 +2,7 @@
 // the preferred one refuses it, and a compositor that does not answer: the start goes on.
 #include "platform/qt/PlatformChoice.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -74,92 +75,45 @@ TEST(PlatformChoice, OnlyASessionWithBothDisplaysAndNoChosenPlatformIsWorthAskin
         {.platformChosenByUser = false, .xServer = true, .waylandCompositor = false}));
 }
 
-constexpr Compositor kFramesItsWindows{.drawsFrames = true, .everyOutputAtScaleOne = true};
-
-// Which displays take the program, and which of them the choice asked.
-struct Answering {
-    bool x11 = false;
-    bool wayland = false;
+// What a start takes, and which displays it asks on the way, where those in TAKING take a client.
+struct Started {
+    std::optional<Platform> platform;
+    std::vector<Platform> asked;
+    bool operator==(const Started&) const = default;
 };
 
-struct Start {
-    const char* name;
-    Session session;
-    std::optional<Compositor> compositor;
-    Answering answering;
-    std::optional<Platform> chosen;
-    std::vector<Platform> asked;
-};
-
-void PrintTo(const Start& start, std::ostream* out) {
-    *out << start.name;
+void PrintTo(const Started& started, std::ostream* out) {
+    const auto name = [](Platform platform) {
+        return platform == Platform::X11 ? "X11" : "Wayland";
+    };
+    *out << (started.platform.has_value() ? name(*started.platform) : "nothing") << ", asking";
+    for (const Platform platform : started.asked) {
+        *out << ' ' << name(platform);
+    }
 }
 
-class FallBack : public testing::TestWithParam<Start> {};
-
-TEST_P(FallBack, TheFirstPreferredDisplayThatTakesTheProgramAskingNoneAfterIt) {
-    const Start& start = GetParam();
-    std::vector<Platform> asked;
-    const auto chosen = platform::qt::FirstThatTakesTheProgram(
-        start.session, start.compositor, [&](Platform platform) {
-            asked.push_back(platform);
-            return platform == Platform::X11 ? start.answering.x11 : start.answering.wayland;
-        });
-    EXPECT_EQ(chosen, start.chosen);
-    EXPECT_EQ(asked, start.asked);
+Started Start(const Session& session, const std::optional<Compositor>& compositor,
+              const std::vector<Platform>& taking) {
+    Started started;
+    started.platform = platform::qt::FirstThatTakesTheProgram(session, compositor, [&](Platform p) {
+        started.asked.push_back(p);
+        return std::ranges::find(taking, p) != taking.end();
+    });
+    return started;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Displays, FallBack,
-    testing::Values(
-        Start{"XwaylandTakesIt",
-              kGnomeLike,
-              kFramesNothing,
-              {.x11 = true, .wayland = true},
-              Platform::X11,
-              {Platform::X11}},
-        Start{"XwaylandRefusesAndTheCompositorTakesIt",
-              kGnomeLike,
-              kFramesNothing,
-              {.x11 = false, .wayland = true},
-              Platform::Wayland,
-              {Platform::X11, Platform::Wayland}},
-        Start{"TheCompositorTakesItWhereItDrawsFrames",
-              kGnomeLike,
-              kFramesItsWindows,
-              {.x11 = true, .wayland = true},
-              Platform::Wayland,
-              {Platform::Wayland}},
-        Start{"TheCompositorIsGoneAndXTakesIt",
-              kGnomeLike,
-              std::nullopt,
-              {.x11 = true, .wayland = false},
-              Platform::X11,
-              {Platform::Wayland, Platform::X11}},
-        Start{"NeitherTakesIt",
-              kGnomeLike,
-              kFramesNothing,
-              {},
-              std::nullopt,
-              {Platform::X11, Platform::Wayland}},
-        Start{"AnX11SessionWhoseServerRefuses",
-              {.platformChosenByUser = false, .xServer = true, .waylandCompositor = false},
-              std::nullopt,
-              {.x11 = false, .wayland = true},
-              std::nullopt,
-              {Platform::X11}},
-        Start{"AHandedOverWaylandConnection",
-              {.platformChosenByUser = false,
-               .xServer = true,
-               .waylandCompositor = true,
-               .waylandConnectionHandedOver = true},
-              kFramesNothing,
-              {.x11 = true, .wayland = true},
-              Platform::Wayland,
-              {Platform::Wayland}},
-        Start{
-            "NoDisplayAtAll", {}, std::nullopt, {.x11 = true, .wayland = true}, std::nullopt, {}}),
-    [](const testing::TestParamInfo<Start>& start) { return std::string(start.param.name); });
+TEST(PlatformChoice, TheFirstPreferredDisplayThatTakesTheProgramAskingNoneAfterIt) {
+    using enum Platform;
+    const Compositor framesItsWindows{.drawsFrames = true, .everyOutputAtScaleOne = true};
+    const Session x11Session{.platformChosenByUser = false, .xServer = true};
+    Session handedOver = kGnomeLike;
+    handedOver.waylandConnectionHandedOver = true;
+    EXPECT_EQ(Start(kGnomeLike, kFramesNothing, {X11, Wayland}), (Started{X11, {X11}}));
+    EXPECT_EQ(Start(kGnomeLike, kFramesNothing, {Wayland}), (Started{Wayland, {X11, Wayland}}));
+    EXPECT_EQ(Start(kGnomeLike, framesItsWindows, {X11, Wayland}), (Started{Wayland, {Wayland}}));
+    EXPECT_EQ(Start(x11Session, std::nullopt, {Wayland}), (Started{std::nullopt, {X11}}));
+    EXPECT_EQ(Start(handedOver, kFramesNothing, {X11, Wayland}), (Started{Wayland, {Wayland}}));
+}
 
 TEST(PlatformChoice, OnlyQtsOwnOptionsWithAValueNameThePlatform) {
     const auto chooses = [](std::vector<const char*> arguments) {
@@ -167,10 +121,8 @@ TEST(PlatformChoice, OnlyQtsOwnOptionsWithAValueNameThePlatform) {
         return platform::qt::ArgumentsChoosePlatform(static_cast<int>(arguments.size()),
                                                      arguments.data());
     };
-    EXPECT_TRUE(chooses({"-platform", "offscreen"}));
+    EXPECT_TRUE(chooses({"-style", "fusion", "-platform", "offscreen"}));
     EXPECT_TRUE(chooses({"--display", ":1"}));
-    EXPECT_TRUE(chooses({"-style", "fusion", "-display", ":1"}));
-    EXPECT_FALSE(chooses({}));
     EXPECT_FALSE(chooses({"-display"}));
     EXPECT_FALSE(chooses({"-platformtheme", "gtk3"}));
 }
