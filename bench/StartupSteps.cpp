@@ -4,6 +4,7 @@
 #include "platform/FormEvents.h"
 #include "platform/qt/FontChoice.h"
 #include "platform/qt/FormWindow.h"
+#include "platform/qt/PlatformChoice.h"
 #include "platform/qt/Utf8.h"
 
 #include <QApplication>
@@ -38,6 +39,10 @@ private:
 
 int main(int argc, char** argv) {
     Steps steps;
+    if (!platform::qt::ChoosePlatform(argc, argv)) {
+        return 1;
+    }
+    steps.Done("platform_choice");
     QApplication application(argc, argv);
     steps.Done("application");
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ipview.png")));

@@ -1,17 +1,9 @@
 // Looks up libwayland-client's entry points in the library, loaded when asked for.
 #include "platform/qt/WaylandClient.h"
 
-#include <dlfcn.h>
+#include "platform/qt/LibraryEntry.h"
 
 namespace platform::qt {
-namespace {
-
-template <typename Entry> bool Find(void* library, const char* name, Entry& entry) {
-    entry = reinterpret_cast<Entry>(dlsym(library, name));
-    return entry != nullptr;
-}
-
-} // namespace
 
 std::optional<WaylandClient> LoadWaylandClient() {
     // The library's ABI, unchanged since its first stable release.
@@ -20,20 +12,21 @@ std::optional<WaylandClient> LoadWaylandClient() {
         return std::nullopt;
     }
     WaylandClient client{};
-    const bool complete = Find(library, "wl_display_connect", client.connect) &&
-                          Find(library, "wl_display_disconnect", client.disconnect) &&
-                          Find(library, "wl_display_get_fd", client.getFd) &&
-                          Find(library, "wl_display_flush", client.flush) &&
-                          Find(library, "wl_display_prepare_read", client.prepareRead) &&
-                          Find(library, "wl_display_cancel_read", client.cancelRead) &&
-                          Find(library, "wl_display_read_events", client.readEvents) &&
-                          Find(library, "wl_display_dispatch_pending", client.dispatchPending) &&
-                          Find(library, "wl_proxy_marshal_flags", client.marshalFlags) &&
-                          Find(library, "wl_proxy_add_listener", client.addListener) &&
-                          Find(library, "wl_proxy_destroy", client.destroy) &&
-                          Find(library, "wl_registry_interface", client.registryInterface) &&
-                          Find(library, "wl_callback_interface", client.callbackInterface) &&
-                          Find(library, "wl_output_interface", client.outputInterface);
+    const bool complete =
+        FindEntry(library, "wl_display_connect", client.connect) &&
+        FindEntry(library, "wl_display_disconnect", client.disconnect) &&
+        FindEntry(library, "wl_display_get_fd", client.getFd) &&
+        FindEntry(library, "wl_display_flush", client.flush) &&
+        FindEntry(library, "wl_display_prepare_read", client.prepareRead) &&
+        FindEntry(library, "wl_display_cancel_read", client.cancelRead) &&
+        FindEntry(library, "wl_display_read_events", client.readEvents) &&
+        FindEntry(library, "wl_display_dispatch_pending", client.dispatchPending) &&
+        FindEntry(library, "wl_proxy_marshal_flags", client.marshalFlags) &&
+        FindEntry(library, "wl_proxy_add_listener", client.addListener) &&
+        FindEntry(library, "wl_proxy_destroy", client.destroy) &&
+        FindEntry(library, "wl_registry_interface", client.registryInterface) &&
+        FindEntry(library, "wl_callback_interface", client.callbackInterface) &&
+        FindEntry(library, "wl_output_interface", client.outputInterface);
     if (!complete) {
         dlclose(library);
         return std::nullopt;

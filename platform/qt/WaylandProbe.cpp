@@ -2,6 +2,7 @@
 // that a compositor that does not answer cannot hold up the program's start.
 #include "platform/qt/WaylandProbe.h"
 
+#include "platform/qt/QuietStandardError.h"
 #include "platform/qt/WaylandClient.h"
 
 #include <cerrno>
@@ -125,14 +126,23 @@ bool Roundtrip(const WaylandClient& client, wl_display* display, Clock::time_poi
     return answered;
 }
 
+wl_display* Connect(const std::optional<WaylandClient>& client) {
+    if (!client.has_value()) {
+        return nullptr;
+    }
+    // The library logs there why a name leads nowhere; the program says it itself.
+    const QuietStandardError quiet;
+    return client->connect(nullptr);
+}
+
 } // namespace
 
-std::optional<Compositor> ProbeCompositor(std::chrono::milliseconds budget) {
+CompositorLook ProbeCompositor(std::chrono::milliseconds budget) {
     const Clock::time_point deadline = Clock::now() + budget;
     const std::optional<WaylandClient> client = LoadWaylandClient();
-    wl_display* const display = client.has_value() ? client->connect(nullptr) : nullptr;
+    wl_display* const display = Connect(client);
     if (display == nullptr) {
-        return std::nullopt;
+        return {};
     }
     Probe probe{.client = *client, .compositor = {}, .outputs = {}};
     wl_proxy* const registry = client->marshalFlags(AsProxy(display), WL_DISPLAY_GET_REGISTRY,
@@ -146,7 +156,18 @@ std::optional<Compositor> ProbeCompositor(std::chrono::milliseconds budget) {
     }
     client->destroy(registry);
     client->disconnect(display);
-    return answered ? std::optional(probe.compositor) : std::nullopt;
+    return {.reached = true,
+            .compositor = answered ? std::optional(probe.compositor) : std::nullopt};
+}
+
+bool CompositorTakesAClient() {
+    const std::optional<WaylandClient> client = LoadWaylandClient();
+    wl_display* const display = Connect(client);
+    if (display == nullptr) {
+        return false;
+    }
+    client->disconnect(display);
+    return true;
 }
 
 } // namespace platform::qt

@@ -13,8 +13,18 @@ struct Compositor {
     bool everyOutputAtScaleOne = true;
 };
 
-// Connects to the compositor that WAYLAND_DISPLAY names and reads its announcements. Nothing
-// when it cannot be reached, fails, or has not answered within the budget.
-std::optional<Compositor> ProbeCompositor(std::chrono::milliseconds budget);
+// What a look at the compositor found.
+struct CompositorLook {
+    // It took the connection, so the program's window can open there.
+    bool reached = false;
+    // Its announcements; nothing where it failed or has not answered within the budget.
+    std::optional<Compositor> compositor;
+};
+
+// Connects to the compositor that WAYLAND_DISPLAY names and reads its announcements.
+CompositorLook ProbeCompositor(std::chrono::milliseconds budget);
+
+// Whether the compositor that WAYLAND_DISPLAY names takes a connection; nothing is asked of it.
+bool CompositorTakesAClient();
 
 } // namespace platform::qt

@@ -6,7 +6,9 @@
 #include "platform/qt/QtRuntime.h"
 
 int main(int argc, char** argv) {
-    platform::qt::ChoosePlatform();
+    if (!platform::qt::ChoosePlatform(argc, argv)) {
+        return 1;
+    }
     platform::qt::QtRuntime runtime(argc, argv);
     platform::posix::PosixSockets sockets;
     form1::Form1 form(runtime, sockets);

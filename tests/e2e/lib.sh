@@ -21,23 +21,33 @@ e2e_stop_all() {
         [ -z "${E2E_XVFB_PID:-}" ] || kill "$E2E_XVFB_PID"
         wait
         [ -z "${E2E_WAYLAND_DIR:-}" ] || rm -rf "$E2E_WAYLAND_DIR"
+        [ -z "${E2E_XAUTHORITY:-}" ] || rm -f "$E2E_XAUTHORITY"
     } 2>/dev/null || true
 }
 
-# Starts Xvfb on a free display in 100..899 and exports DISPLAY; it and the program are stopped
-# at exit. The display has 96 dpi, or DPI as a desktop sets it (Xft.dpi), which the toolkit
-# reads to scale windows.
+# Starts Xvfb on a free display in 100..899 and exports DISPLAY, and E2E_XVFB_DISPLAY as the
+# same; it and the program are stopped at exit. The display has 96 dpi, or DPI as a desktop sets
+# it (Xft.dpi), which the toolkit reads to scale windows. With E2E_X_COOKIE=1 it takes only the
+# clients that show its cookie, as a desktop's X server does: XAUTHORITY, exported, names the file
+# that holds it, and a program started without XAUTHORITY is refused.
 e2e_start_display() {
-    local number attempt dpi=${1:-96}
+    local number attempt dpi=${1:-96} auth=()
     for attempt in $(seq 20); do
         number=$((RANDOM % 800 + 100))
         [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || break
     done
+    if [ -n "${E2E_X_COOKIE:-}" ]; then
+        E2E_XAUTHORITY=$(mktemp)
+        xauth -q -f "$E2E_XAUTHORITY" add ":$number" . "$(mcookie)"
+        export XAUTHORITY=$E2E_XAUTHORITY
+        auth=(-auth "$E2E_XAUTHORITY")
+    fi
     # -noreset keeps the resources when their writer disconnects.
-    Xvfb ":$number" -screen 0 1280x1024x24 -dpi "$dpi" -noreset -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$number" "${auth[@]}" -screen 0 1280x1024x24 -dpi "$dpi" -noreset -nolisten tcp \
+        >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     trap e2e_stop_all EXIT
-    export DISPLAY=":$number"
+    export DISPLAY=":$number" E2E_XVFB_DISPLAY=":$number"
     for attempt in $(seq 50); do
         if xdpyinfo >/dev/null 2>&1; then
             echo "Xft.dpi: $dpi" | xrdb -nocpp -merge

@@ -16,6 +16,16 @@ e2e_wayland_session() {
     export XDG_RUNTIME_DIR=$E2E_WAYLAND_DIR/program XDG_SESSION_TYPE=wayland E2E_QT_PLATFORM=
 }
 
+# Makes a private Wayland session whose compositor has gone, as one that crashed leaves it:
+# WAYLAND_DISPLAY, exported, names a socket that nobody listens on (made by Debian's essential
+# Perl).
+e2e_wayland_gone() {
+    e2e_wayland_session
+    export WAYLAND_DISPLAY=$E2E_WAYLAND_DIR/compositor/wayland-1
+    perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 1) or die' \
+        "$WAYLAND_DISPLAY" || e2e_fail "cannot leave a socket at $WAYLAND_DISPLAY"
+}
+
 # Starts sway with one 1280 x 1024 output and Xwayland, exports WAYLAND_DISPLAY, SWAYSOCK and
 # DISPLAY for the program and the tools; it, the program and their files go at exit.
 e2e_start_wayland() {
@@ -55,13 +65,15 @@ e2e_start_wayland() {
 # Xvfb, gives it the seat that its headless one lacks, without which it focuses no window; XTest
 # on its Xwayland, exported as DISPLAY, then reaches the focused X11 window. The --debug
 # protocol lets weston-screenshooter take pictures. Its window manager for Xwayland focuses on
-# request (E2E_X11_WINDOW_MANAGER). It, the program and their files go at exit.
+# request (E2E_X11_WINDOW_MANAGER). With E2E_X_COOKIE=1 its Xvfb, E2E_XVFB_DISPLAY, takes only
+# clients that show the cookie, as weston does. It, the program and their files go at exit.
 e2e_start_weston() {
     local dir attempt
     e2e_start_display
     e2e_wayland_session
     dir=$E2E_WAYLAND_DIR
     env -i PATH="$PATH" HOME="$dir/compositor" XDG_RUNTIME_DIR="$dir/compositor" DISPLAY="$DISPLAY" \
+        ${XAUTHORITY:+XAUTHORITY="$XAUTHORITY"} \
         weston --backend=x11-backend.so --use-pixman --width=1280 --height=1024 --scale="${1:-1}" \
         --xwayland --debug --no-config --socket=wayland-1 >"$dir/weston.log" 2>&1 &
     E2E_COMPOSITOR_PID=$!
@@ -144,4 +156,33 @@ e2e_wl_copy_text() {
 # Closes window ID as its close button would.
 e2e_wl_close_window() {
     swaymsg "[con_id=$1] kill" >/dev/null || e2e_fail "cannot ask window $1 to close"
+}
+
+# Presses keys (xdotool's names) on the Wayland window that weston focuses, through the X display
+# that weston runs on, where its output's window takes the keyboard focus first.
+e2e_weston_keys() {
+    local output
+    output=$(DISPLAY=$E2E_XVFB_DISPLAY xdotool search --class '^weston' | head -n 1)
+    DISPLAY=$E2E_XVFB_DISPLAY xdotool windowfocus --sync "$output" key --delay 50 "$@" ||
+        e2e_fail "cannot press $*"
+}
+
+# Prints the whole text of the focused text box in weston's focused Wayland window: select all,
+# copy, and read the clipboard, which weston hands on to its Xwayland a moment later, as UTF-8
+# text only; nothing where it stays empty.
+e2e_weston_copy_text() {
+    local waited
+    e2e_weston_keys ctrl+a ctrl+c
+    for waited in $(seq $((E2E_TIMEOUT * 4))); do
+        xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null && return 0
+        sleep 0.25
+    done
+}
+
+# Clicks the close button of the frame that Qt draws around its Wayland window, at the right end
+# of the title bar of the frame at X Y, WIDTH wide, on weston's output.
+e2e_weston_close_qt_window() {
+    # The pointer rests first, so that the frame sees it enter before the click.
+    DISPLAY=$E2E_XVFB_DISPLAY xdotool mousemove $(($1 + $3 - 17)) $(($2 + 14)) && sleep 0.3 &&
+        DISPLAY=$E2E_XVFB_DISPLAY xdotool click 1 || e2e_fail "cannot click the close button"
 }

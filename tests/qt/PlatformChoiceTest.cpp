@@ -1,7 +1,8 @@
-// The platform the program asks for on each kind of desktop, and a compositor that does not
-// answer: the choice stays with Qt, and the start goes on.
+// The platform the program asks for on each kind of desktop, the display it falls back on where
+// the preferred one refuses it, and a compositor that does not answer: the start goes on.
 #include "platform/qt/PlatformChoice.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -11,10 +12,12 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 using platform::qt::Compositor;
+using platform::qt::Platform;
 using platform::qt::PrefersX11;
 using platform::qt::Session;
 
@@ -72,6 +75,58 @@ TEST(PlatformChoice, OnlyASessionWithBothDisplaysAndNoChosenPlatformIsWorthAskin
         {.platformChosenByUser = false, .xServer = true, .waylandCompositor = false}));
 }
 
+// What a start takes, and which displays it asks on the way, where those in TAKING take a client.
+struct Started {
+    std::optional<Platform> platform;
+    std::vector<Platform> asked;
+    bool operator==(const Started&) const = default;
+};
+
+void PrintTo(const Started& started, std::ostream* out) {
+    const auto name = [](Platform platform) {
+        return platform == Platform::X11 ? "X11" : "Wayland";
+    };
+    *out << (started.platform.has_value() ? name(*started.platform) : "nothing") << ", asking";
+    for (const Platform platform : started.asked) {
+        *out << ' ' << name(platform);
+    }
+}
+
+Started Start(const Session& session, const std::optional<Compositor>& compositor,
+              const std::vector<Platform>& taking) {
+    Started started;
+    started.platform = platform::qt::FirstThatTakesTheProgram(session, compositor, [&](Platform p) {
+        started.asked.push_back(p);
+        return std::ranges::find(taking, p) != taking.end();
+    });
+    return started;
+}
+
+TEST(PlatformChoice, TheFirstPreferredDisplayThatTakesTheProgramAskingNoneAfterIt) {
+    using enum Platform;
+    const Compositor framesItsWindows{.drawsFrames = true, .everyOutputAtScaleOne = true};
+    const Session x11Session{.platformChosenByUser = false, .xServer = true};
+    Session handedOver = kGnomeLike;
+    handedOver.waylandConnectionHandedOver = true;
+    EXPECT_EQ(Start(kGnomeLike, kFramesNothing, {X11, Wayland}), (Started{X11, {X11}}));
+    EXPECT_EQ(Start(kGnomeLike, kFramesNothing, {Wayland}), (Started{Wayland, {X11, Wayland}}));
+    EXPECT_EQ(Start(kGnomeLike, framesItsWindows, {X11, Wayland}), (Started{Wayland, {Wayland}}));
+    EXPECT_EQ(Start(x11Session, std::nullopt, {Wayland}), (Started{std::nullopt, {X11}}));
+    EXPECT_EQ(Start(handedOver, kFramesNothing, {X11, Wayland}), (Started{Wayland, {Wayland}}));
+}
+
+TEST(PlatformChoice, OnlyQtsOwnOptionsWithAValueNameThePlatform) {
+    const auto chooses = [](std::vector<const char*> arguments) {
+        arguments.insert(arguments.begin(), "ipview");
+        return platform::qt::ArgumentsChoosePlatform(static_cast<int>(arguments.size()),
+                                                     arguments.data());
+    };
+    EXPECT_TRUE(chooses({"-style", "fusion", "-platform", "offscreen"}));
+    EXPECT_TRUE(chooses({"--display", ":1"}));
+    EXPECT_FALSE(chooses({"-display"}));
+    EXPECT_FALSE(chooses({"-platformtheme", "gtk3"}));
+}
+
 class CompositorProbe : public testing::Test {
 protected:
     void SetUp() override {
@@ -104,15 +159,21 @@ protected:
     int listener_ = -1;
 };
 
-TEST_F(CompositorProbe, ACompositorThatCannotBeReachedTellsNothing) {
-    EXPECT_FALSE(platform::qt::ProbeCompositor(std::chrono::milliseconds(200)).has_value());
+TEST_F(CompositorProbe, ACompositorThatCannotBeReachedTellsNothingAndTakesNoClient) {
+    const auto look = platform::qt::ProbeCompositor(std::chrono::milliseconds(200));
+    EXPECT_FALSE(look.reached);
+    EXPECT_FALSE(look.compositor.has_value());
+    EXPECT_FALSE(platform::qt::CompositorTakesAClient());
 }
 
-TEST_F(CompositorProbe, ACompositorThatDoesNotAnswerIsGivenUpWithinTheBudget) {
+TEST_F(CompositorProbe, ACompositorThatDoesNotAnswerIsGivenUpWithinTheBudgetButTakesAClient) {
     ListenSilently();
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(platform::qt::ProbeCompositor(std::chrono::milliseconds(200)).has_value());
+    const auto look = platform::qt::ProbeCompositor(std::chrono::milliseconds(200));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_TRUE(look.reached);
+    EXPECT_FALSE(look.compositor.has_value());
+    EXPECT_TRUE(platform::qt::CompositorTakesAClient());
 }
 
 } // namespace
