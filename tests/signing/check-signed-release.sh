@@ -82,7 +82,7 @@ unsigned=build/windows-x86/platform/win32/ipview.exe
 left_unsigned() { # [PATH=...]
     ! env "$@" scripts/package --sign && [ ! -e dist/SHA256SUMS.asc ] && ! ls -d dist.signing.* &&
         unzip -p dist/ipview-*-win32.zip '*/ipview.exe' | cmp - $unsigned &&
-        (cd dist && sha256sum -c SHA256SUMS)
+        (cd dist && sha256sum -c SHA256SUMS) && cp dist/ipview-*-win32.zip "$work/unsigned.zip"
 }
 start_authority 1 # it goes away after the trial
 check "a time stamp that fails leaves no signed release" left_unsigned
@@ -122,6 +122,13 @@ unsigned_is_tested() {
         cmp "$work/unsigned.exe" $unsigned
 }
 check "the signature taken off leaves the program that the tests ran" unsigned_is_tested
+# Each entry's mode, method, time and name, in order; the sizes differ.
+entries() { zipinfo -T "$1" | awk '$2 == "2.0" { $4 = ""; print }'; }
+same_entries() {
+    entries "$work/unsigned.zip" >"$work/unsigned-entries" && entries dist/*-win32.zip |
+        diff "$work/unsigned-entries" - && [ "$(wc -l <"$work/unsigned-entries")" -eq 3 ]
+}
+check "the signed zip has the unsigned one's entries, modes and times" same_entries
 check "SHA256SUMS.asc verifies" gpg --batch --verify dist/SHA256SUMS.asc dist/SHA256SUMS
 check "the sums are of the files as signed" sh -c 'cd dist && sha256sum -c SHA256SUMS'
 echo "signing: the refusals:"
