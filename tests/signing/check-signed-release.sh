@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# Makes a signed release with throwaway keys, as a maintainer would with a token, and checks it
+# as its users would: the Windows program's signature and time stamp verify against the test's
+# CA, and a changed byte does not; taken off, the signature leaves the program that the Windows
+# tests ran; the sums verify and match the files as signed. Also checks that each missing or
+# unusable key is refused before anything is built, and that a signing that fails half-way leaves
+# no signed release. Runs scripts/package in this checkout, on the builds that the tests left; the
+# dist/ that was there is put back.
+set -uo pipefail
+cd "$(dirname "$0")/../.." || exit 1
+here=tests/signing
+source $here/throwaway-keys.sh
+work=$(mktemp -d)
+trap 'rm -rf dist && { [ ! -d "$work/dist" ] || mv "$work/dist" dist; }
+    GNUPGHOME=$work/keys/gnupg gpgconf --kill gpg-agent 2>/dev/null
+    [ -z "${authority:-}" ] || kill "$authority" 2>/dev/null
+    rm -rf "$work"' EXIT
+[ ! -d dist ] || mv dist "$work/dist"
+throwaway_keys "$work/keys"
+passed=0 failed=0
+check() { # what, command...
+    local what=$1
+    shift
+    if "$@" >"$work/out" 2>&1; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL: $what" >&2
+        sed 's/^/    /' "$work/out" >&2
+    fi
+}
+# Usage: start_authority [ANSWERS]: a time-stamp authority on loopback, in IPVIEW_TIMESTAMP_URL.
+start_authority() {
+    [ -z "${authority:-}" ] || kill "$authority"
+    rm -f "$work/url"
+    python3 $here/timestamp-authority.py "$work/keys/timestamping.cnf" 900 "$@" >"$work/url" \
+        2>>"$work/authority.log" &
+    authority=$!
+    local _
+    for _ in {1..100}; do [ ! -s "$work/url" ] && sleep 0.1; done
+    [ -s "$work/url" ] || { echo "signing: the time-stamp authority did not start" >&2 && exit 1; }
+    IPVIEW_TIMESTAMP_URL=$(cat "$work/url")
+    export IPVIEW_TIMESTAMP_URL
+}
+start_authority
+
+# Usage: refused VARIABLE VALUE|--unset: scripts/package --sign stops before building, with one
+# line that names the variable, and leaves dist/ as it was.
+refused() {
+    local variable=$1 value=$2 status
+    rm -rf dist && mkdir dist && echo earlier >dist/SHA256SUMS
+    if [ "$value" = --unset ]; then
+        env -u "$variable" scripts/package --sign >"$work/stdout" 2>"$work/stderr"
+    else
+        env "$variable=$value" scripts/package --sign >"$work/stdout" 2>"$work/stderr"
+    fi
+    status=$?
+    tee -a "$work/refusals" <"$work/stderr"
+    [ $status -ne 0 ] && [ "$(wc -l <"$work/stderr")" -eq 1 ] &&
+        grep -q "$variable" "$work/stderr" && ! grep -q '^==' "$work/stdout" &&
+        [ "$(ls dist)" = SHA256SUMS ] && [ "$(cat dist/SHA256SUMS)" = earlier ]
+}
+for variable in IPVIEW_PKCS11_MODULE IPVIEW_SIGN_KEY IPVIEW_SIGN_PIN_FILE IPVIEW_SIGN_CERTS \
+    IPVIEW_TIMESTAMP_URL IPVIEW_GPG_KEY; do
+    check "a missing $variable is refused" refused $variable --unset
+done
+echo 000000 >"$work/wrong-pin"
+check "a wrong PIN is refused" refused IPVIEW_SIGN_PIN_FILE "$work/wrong-pin"
+check "a key that the token lacks is refused" refused IPVIEW_SIGN_KEY \
+    "pkcs11:token=ipview-release;object=another;type=private"
+check "a certificate not for code signing is refused" refused IPVIEW_SIGN_CERTS \
+    "$work/keys/timestamping.pem"
+check "a module that is no file is refused" refused IPVIEW_PKCS11_MODULE "$work/none.so"
+check "a module that is no library is refused" refused IPVIEW_PKCS11_MODULE "$work/keys/pin"
+check "an authority that does not answer is refused" refused IPVIEW_TIMESTAMP_URL \
+    "http://127.0.0.1:9/"
+check "an OpenPGP key not in the keyring is refused" refused IPVIEW_GPG_KEY 0123456789ABCDEF
+
+# Signings that fail after the release is built: at the program's time stamp, and at the sums'
+# signature, after the program's.
+unsigned=build/windows-x86/platform/win32/ipview.exe
+left_unsigned() { # [PATH=...]
+    ! env "$@" scripts/package --sign && [ ! -e dist/SHA256SUMS.asc ] && ! ls -d dist.signing.* &&
+        unzip -p dist/ipview-*-win32.zip '*/ipview.exe' | cmp - $unsigned &&
+        (cd dist && sha256sum -c SHA256SUMS) && cp dist/ipview-*-win32.zip "$work/unsigned.zip"
+}
+start_authority 1 # it goes away after the trial
+check "a time stamp that fails leaves no signed release" left_unsigned
+start_authority
+mkdir "$work/bin" # a gpg whose key goes away after the trial, as a card pulled out would
+printf '#!/bin/sh\ncase "$*" in *SHA256SUMS*) exit 2 ;; esac\nexec %s "$@"\n' "$(command -v gpg)" \
+    >"$work/bin/gpg"
+chmod +x "$work/bin/gpg"
+check "an OpenPGP signature that fails leaves no signed release" left_unsigned \
+    PATH="$work/bin:$PATH"
+
+started=$SECONDS
+check "scripts/package --sign makes a signed release" scripts/package --sign
+echo "signing: scripts/package --sign took $((SECONDS - started)) s"
+[ -f dist/SHA256SUMS.asc ] || { echo "signing: $passed passed, $failed failed" && exit 1; }
+mkdir "$work/zip"
+unzip -q -d "$work/zip" dist/ipview-*-win32.zip
+program=$(echo "$work"/zip/*/ipview.exe)
+verify() {
+    osslsigncode verify -CAfile "$work/keys/ca.pem" -TSA-CAfile "$work/keys/ca.pem" -in "$1"
+}
+verifies_signed_and_stamped() {
+    verify "$program" >"$work/verify" &&
+        [ "$(grep -c -e '^Message digest algorithm  : SHA256' -e '^	Text description: ipview' \
+            -e '^Timestamp Server Signature verification: ok' -e '^Signature verification: ok' \
+            "$work/verify")" -eq 4 ]
+}
+check "the signature and its time stamp verify against the CA" verifies_signed_and_stamped
+changed_byte_fails() {
+    cp "$program" "$work/changed.exe"
+    printf '\x5a' | dd of="$work/changed.exe" bs=1 seek=4096 conv=notrunc status=none
+    ! cmp -s "$work/changed.exe" "$program" && ! verify "$work/changed.exe"
+}
+check "a changed byte fails verification" changed_byte_fails
+unsigned_is_tested() {
+    osslsigncode remove-signature -in "$program" -out "$work/unsigned.exe" &&
+        cmp "$work/unsigned.exe" $unsigned
+}
+check "the signature taken off leaves the program that the tests ran" unsigned_is_tested
+# Each entry's mode, method, time and name, in order; the sizes differ.
+entries() { zipinfo -T "$1" | awk '$2 == "2.0" { $4 = ""; print }'; }
+same_entries() {
+    entries "$work/unsigned.zip" >"$work/unsigned-entries" && entries dist/*-win32.zip |
+        diff "$work/unsigned-entries" - && [ "$(wc -l <"$work/unsigned-entries")" -eq 3 ]
+}
+check "the signed zip has the unsigned one's entries, modes and times" same_entries
+check "SHA256SUMS.asc verifies" gpg --batch --verify dist/SHA256SUMS.asc dist/SHA256SUMS
+check "the sums are of the files as signed" sh -c 'cd dist && sha256sum -c SHA256SUMS'
+echo "signing: the refusals:"
+sed 's/^/    /' "$work/refusals"
+echo "signing: the program is $(stat -c %s $unsigned) bytes, $(stat -c %s "$program") signed"
+sed -n '/^Signature Index/,$p' "$work/verify"
+
+echo "signing: $passed passed, $failed failed"
+[ $failed -eq 0 ]
