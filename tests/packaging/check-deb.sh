@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Usage: check-deb.sh DEB CLOSE-WINDOW-HELPER [--chroot]. Checks the package as one who installs it
-# finds it; --chroot also installs it with apt into a fresh minimal Debian and runs it there.
+# finds it; --chroot also installs it with apt into a fresh minimal Debian of the package's
+# architecture and runs it there.
 set -euo pipefail
 deb=$(realpath "$1")
 export E2E_CLOSE_WINDOW=$2
@@ -40,13 +41,19 @@ opens_and_closes() (
     e2e_wait_app_exit
     [ "$E2E_APP_STATUS" = 0 ] || e2e_fail "exit status $E2E_APP_STATUS after a normal close"
 )
-opens_and_closes "$work/root/usr/bin/ipview"
+# A package of another architecture (arm64) runs in the build root of its architecture, under its
+# emulator; the helper that closes the window is this machine's.
+arch=$(dpkg-deb -f "$deb" Architecture)
+where=()
+[ "$arch" = "$(dpkg --print-architecture)" ] ||
+    where=(env IPVIEW_ROOT_SHARE="$work" "$(dirname "$0")/../$arch/enter")
+opens_and_closes "${where[@]}" "$work/root/usr/bin/ipview"
 
 [ "${3:-}" = --chroot ] || exit 0
 [ "$(id -u)" -eq 0 ] || e2e_fail "installing the package into a fresh Debian needs root (debootstrap, chroot)"
 # The chroot reaches the display through its abstract socket.
-debootstrap --variant=minbase "$(. /etc/os-release && echo "$VERSION_CODENAME")" "$work/debian" \
-    "$("$(dirname "$0")/../../scripts/debian-mirror")"
+debootstrap --variant=minbase --arch="$arch" "$(. /etc/os-release && echo "$VERSION_CODENAME")" \
+    "$work/debian" "$("$(dirname "$0")/../../scripts/debian-mirror")"
 cp "$deb" "$work/debian/tmp/"
 chroot "$work/debian" env DEBIAN_FRONTEND=noninteractive sh -c \
     "apt-get update && apt-get install -y /tmp/${deb##*/}" </dev/null

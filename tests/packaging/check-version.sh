@@ -17,8 +17,10 @@ for package in "${@:2}"; do
     name=$(basename "$package")
     case $name in
     *.deb)
-        same "the package's file name" "$name" "ipview_${release}_amd64.deb"
+        same "the package's file name" "$name" \
+            "ipview_${release}_$(dpkg-deb -f "$package" Architecture).deb"
         same "the package's version" "$(dpkg-deb -f "$package" Version)" "$release"
+        rm -rf "$work/deb"
         dpkg-deb -x "$package" "$work/deb"
         same "the metainfo's release" "$(grep -o '<release version="[^"]*"' \
             "$work"/deb/usr/share/metainfo/*.xml | cut -d'"' -f2)" "$release"

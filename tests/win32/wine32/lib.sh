@@ -7,13 +7,6 @@ wine32_prefix=$wine32_root/prefix
 wine32_emulator=$wine32_cache/qemu-i386
 wine32_binfmt=/proc/sys/fs/binfmt_misc/ipview-i386
 
+source "$(dirname "${BASH_SOURCE[0]}")/../../debian-root/lib.sh"
 # Fails with one line saying what is missing of the 32-bit wine whose root is $1.
-wine32_require() {
-    if [ ! -d "$1/usr" ]; then
-        echo "the 32-bit wine is not set up in $1: scripts/setup makes it" >&2
-        exit 2
-    elif [ ! -e "$wine32_binfmt" ]; then
-        echo "the emulator of the 32-bit wine is not registered (as after a reboot): scripts/setup does it" >&2
-        exit 2
-    fi
-}
+wine32_require() { root_require "the 32-bit wine" "$1" "$wine32_binfmt"; }
