@@ -13,8 +13,12 @@ dpkg-deb -x "$deb" "$work/root"
 desktop-file-validate "$work"/root/usr/share/applications/io.github.ipview.desktop
 appstreamcli validate-tree --no-net "$work/root" # also finds the desktop entry it names
 appstreamcli validate --pedantic --no-net "$work"/root/usr/share/metainfo/io.github.ipview.metainfo.xml
-# Tags it keeps are listed with their reasons in the package's overrides.
-lintian --fail-on error,warning,info,pedantic --display-info --pedantic "$deb"
+# Tags it keeps are listed with their reasons in the package's overrides. The sanitizers' build is
+# unoptimised, and the C library checks buffers only where the compiler optimises.
+unfortified=()
+! dpkg-deb -f "$deb" Depends | grep -q libasan ||
+    unfortified=(--suppress-tags hardening-no-fortify-functions)
+lintian --fail-on error,warning,info,pedantic --display-info --pedantic "${unfortified[@]}" "$deb"
 [ -z "$(zcat "$work/root/usr/share/man/man1/ipview.1.gz" | groff -ww -z -man -Tutf8 2>&1)" ] ||
     e2e_fail "the manual page has warnings"
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort | xargs)
