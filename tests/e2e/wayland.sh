@@ -178,11 +178,3 @@ e2e_weston_copy_text() {
         sleep 0.25
     done
 }
-
-# Clicks the close button of the frame that Qt draws around its Wayland window, at the right end
-# of the title bar of the frame at X Y, WIDTH wide, on weston's output.
-e2e_weston_close_qt_window() {
-    # The pointer rests first, so that the frame sees it enter before the click.
-    DISPLAY=$E2E_XVFB_DISPLAY xdotool mousemove $(($1 + $3 - 17)) $(($2 + 14)) && sleep 0.3 &&
-        DISPLAY=$E2E_XVFB_DISPLAY xdotool click 1 || e2e_fail "cannot click the close button"
-}
