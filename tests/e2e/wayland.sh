@@ -92,7 +92,8 @@ e2e_start_weston() {
     E2E_COMPOSITOR_PID=$!
     export WAYLAND_DISPLAY=$dir/compositor/wayland-1 E2E_X11_WINDOW_MANAGER=1
     for attempt in $(seq 50); do
-        DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\)$/\1/p' "$dir/weston.log" 2>/dev/null)
+        # Until weston has made its log, sed fails, and the loop goes on.
+        DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\)$/\1/p' "$dir/weston.log" 2>/dev/null || true)
         export DISPLAY
         [ -z "$DISPLAY" ] || ! [ -S "$WAYLAND_DISPLAY" ] || ! xdpyinfo >/dev/null 2>&1 || return 0
         sleep 0.1
