@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 namespace platform::qt {
 namespace {
