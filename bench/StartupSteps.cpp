@@ -5,6 +5,7 @@
 #include "platform/qt/FontChoice.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/PlatformChoice.h"
+#include "platform/qt/ToolkitStart.h"
 #include "platform/qt/Utf8.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -39,11 +41,14 @@ private:
 
 int main(int argc, char** argv) {
     Steps steps;
-    if (!platform::qt::ChoosePlatform(argc, argv)) {
+    auto displays = platform::qt::ChoosePlatform(argc, argv);
+    if (!displays.has_value()) {
         return 1;
     }
     steps.Done("platform_choice");
+    platform::qt::ToolkitStart start(std::move(*displays));
     QApplication application(argc, argv);
+    start.Opened();
     steps.Done("application");
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ipview.png")));
     steps.Done("icon");

@@ -1,4 +1,4 @@
-// Chooses the toolkit's platform from the session's environment, its compositor's answer and
+// Chooses the toolkit's platforms from the session's environment, its compositor's answer and
 // which of its displays take the program.
 #include "platform/qt/PlatformChoice.h"
 
@@ -7,9 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace platform::qt {
 namespace {
@@ -23,35 +21,49 @@ bool IsSet(const char* name) {
     return value != nullptr && *value != '\0';
 }
 
-// What became of the display that the variable NAME names, once it has been tried.
-std::string Tried(const char* name) {
-    return IsSet(name) ? std::string(name) + "=\"" + std::getenv(name) + "\" refused the connection"
-                       : std::string(name) + " is not set";
+// The display that the variable NAME names, as the line names it.
+std::string Label(const char* name) {
+    return IsSet(name) ? std::string(name) + '=' + Quoted(std::getenv(name)) : std::string(name);
+}
+
+// The Wayland display, named by the connection handed over, by WAYLAND_DISPLAY, or where a
+// Wayland session leaves WAYLAND_DISPLAY unset, by libwayland's default, which Qt connects to then.
+std::string WaylandLabel(const Session& session) {
+    if (session.waylandConnectionHandedOver) {
+        return Label("WAYLAND_SOCKET");
+    }
+    return IsSet("WAYLAND_DISPLAY") || !session.waylandCompositor
+               ? Label("WAYLAND_DISPLAY")
+               : "WAYLAND_DISPLAY's default " + Quoted("wayland-0");
 }
 
 } // namespace
 
-bool ArgumentsChoosePlatform(int argc, const char* const* argv) {
+PlatformArguments ReadPlatformArguments(int argc, const char* const* argv) {
+    PlatformArguments arguments;
     for (int i = 1; i + 1 < argc; ++i) {
         std::string_view option(argv[i]);
         if (option.starts_with("--")) {
             option.remove_prefix(1);
         }
-        if (option == "-platform" || option == "-display") {
-            return true;
+        if (option == "-platform") {
+            arguments.platform = true;
+        } else if (option == "-display") {
+            arguments.xDisplay = argv[++i];
         }
     }
-    return false;
+    return arguments;
 }
 
 bool WorthProbing(const Session& session) {
-    return !session.platformChosenByUser && session.xServer && session.waylandCompositor &&
-           !session.waylandConnectionHandedOver;
+    return !session.platformChosenByUser && !session.x11ChosenByUser && session.xServer &&
+           session.waylandCompositor && !session.waylandConnectionHandedOver;
 }
 
 bool PrefersX11(const Session& session, const std::optional<Compositor>& compositor) {
-    return WorthProbing(session) && compositor.has_value() && !compositor->drawsFrames &&
-           compositor->everyOutputAtScaleOne;
+    return session.x11ChosenByUser ||
+           (WorthProbing(session) && compositor.has_value() && !compositor->drawsFrames &&
+            compositor->everyOutputAtScaleOne);
 }
 
 std::optional<Platform>
@@ -69,37 +81,56 @@ FirstThatTakesTheProgram(const Session& session, const std::optional<Compositor>
     return first == preferred.end() ? std::nullopt : std::optional(*first);
 }
 
-bool ChoosePlatform(int argc, const char* const* argv) {
+std::optional<std::vector<TriedDisplay>> ChoosePlatform(int argc, const char* const* argv) {
+    const PlatformArguments arguments = ReadPlatformArguments(argc, argv);
+    const char* const xDisplay =
+        arguments.xDisplay.has_value() ? arguments.xDisplay->c_str() : std::getenv("DISPLAY");
+    const char* const sessionType = std::getenv("XDG_SESSION_TYPE");
     const Session session{
-        .platformChosenByUser = IsSet("QT_QPA_PLATFORM") || ArgumentsChoosePlatform(argc, argv),
-        .xServer = IsSet("DISPLAY"),
-        .waylandCompositor = IsSet("WAYLAND_DISPLAY") || IsSet("WAYLAND_SOCKET"),
+        .platformChosenByUser = IsSet("QT_QPA_PLATFORM") || arguments.platform,
+        .x11ChosenByUser = arguments.xDisplay.has_value(),
+        .xServer = xDisplay != nullptr && *xDisplay != '\0',
+        .waylandCompositor = IsSet("WAYLAND_DISPLAY") || IsSet("WAYLAND_SOCKET") ||
+                             (sessionType != nullptr && std::string_view(sessionType) == "wayland"),
         .waylandConnectionHandedOver = IsSet("WAYLAND_SOCKET"),
     };
     if (session.platformChosenByUser) {
-        return true;
+        return std::vector<TriedDisplay>();
     }
+    std::vector<TriedDisplay> displays{
+        {.platform = Platform::X11,
+         .label = session.x11ChosenByUser ? "-display " + Quoted(xDisplay) : Label("DISPLAY"),
+         .outcome = session.xServer ? Outcome::LeftToQt : Outcome::NotNamed},
+        {.platform = Platform::Wayland,
+         .label = WaylandLabel(session),
+         .outcome = session.waylandCompositor ? Outcome::LeftToQt : Outcome::NotNamed},
+    };
     const std::optional<CompositorLook> look =
         WorthProbing(session) ? std::optional(ProbeCompositor(kProbeBudget)) : std::nullopt;
     const auto takesAClient = [&](Platform platform) {
+        Outcome& outcome = displays[platform == Platform::X11 ? 0 : 1].outcome;
         if (platform == Platform::X11) {
-            return XServerTakesAClient();
+            const XServerAnswer answer = AskXServer(xDisplay);
+            if (answer != XServerAnswer::Took) {
+                outcome =
+                    answer == XServerAnswer::Refused ? Outcome::Refused : Outcome::Unreachable;
+            }
+        } else if (!session.waylandConnectionHandedOver &&
+                   !(look.has_value() ? look->reached : CompositorTakesAClient())) {
+            outcome = Outcome::Unreachable;
         }
-        if (session.waylandConnectionHandedOver) {
-            return true;
-        }
-        return look.has_value() ? look->reached : CompositorTakesAClient();
+        return outcome == Outcome::LeftToQt;
     };
     const std::optional<Platform> platform = FirstThatTakesTheProgram(
         session, look.has_value() ? look->compositor : std::nullopt, takesAClient);
     if (!platform.has_value()) {
-        std::fprintf(stderr, "ipview: no display could be opened: %s, %s\n",
-                     Tried("DISPLAY").c_str(), Tried("WAYLAND_DISPLAY").c_str());
-        return false;
+        std::fprintf(stderr, "%s\n", NoDisplayLine(displays).c_str());
+        return std::nullopt;
     }
-    // Read by the application object when it loads its platform.
-    setenv("QT_QPA_PLATFORM", *platform == Platform::X11 ? "xcb" : "wayland", 1);
-    return true;
+    // Read by the application object when it loads its platform: Qt takes the first of the list
+    // that it can, so that a missing plugin, or a display that fails after all, leads to the other.
+    setenv("QT_QPA_PLATFORM", *platform == Platform::X11 ? "xcb;wayland" : "wayland;xcb", 1);
+    return displays;
 }
 
 } // namespace platform::qt

@@ -2,7 +2,7 @@
 // that a compositor that does not answer cannot hold up the program's start.
 #include "platform/qt/WaylandProbe.h"
 
-#include "platform/qt/QuietStandardError.h"
+#include "platform/qt/HeldStandardError.h"
 #include "platform/qt/WaylandClient.h"
 
 #include <cerrno>
@@ -131,7 +131,7 @@ wl_display* Connect(const std::optional<WaylandClient>& client) {
         return nullptr;
     }
     // The library logs there why a name leads nowhere; the program says it itself.
-    const QuietStandardError quiet;
+    const HeldStandardError held;
     return client->connect(nullptr);
 }
 

@@ -1,13 +1,14 @@
-// Asks the X server that DISPLAY names whether it takes the program as a client, before the
-// toolkit tries and, refused, ends the program.
+// Asks an X server whether it takes the program as a client, before the toolkit tries.
 #pragma once
 
 namespace platform::qt {
 
-// Connects and disconnects at once through libxcb, loaded for it as the toolkit's X11 platform
-// loads it. An X server can refuse a client that lacks the session's cookie (XAUTHORITY), so a
-// connection on its socket alone tells nothing. False where it refuses, cannot be reached or the
-// library is missing.
-bool XServerTakesAClient();
+enum class XServerAnswer { Took, Refused, Unreachable };
+
+// Connects to the X display NAME and disconnects at once through libxcb, loaded for it as the
+// toolkit's X11 platform loads it. An X server can refuse a client that lacks the session's cookie
+// (XAUTHORITY), so a connection on its socket alone tells nothing. Unreachable where nothing takes
+// the connection or the library is missing.
+XServerAnswer AskXServer(const char* name);
 
 } // namespace platform::qt

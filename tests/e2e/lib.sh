@@ -87,6 +87,15 @@ e2e_wait_app_exit() {
     e2e_fail "the program did not exit"
 }
 
+# Runs COMMAND... to its end with the program's own choice of platform, and checks that it ends
+# with status 1 and says LINE on standard error, and nothing more.
+e2e_expect_status_1_and_line() {
+    local errors status=0
+    errors=$(timeout "$E2E_TIMEOUT" env -u QT_QPA_PLATFORM "${@:2}" 2>&1 >/dev/null) || status=$?
+    [ "$status" = 1 ] && [ "$errors" = "$1" ] || e2e_fail "status $status, standard error: $errors"
+    echo "status 1: $1"
+}
+
 # Prints the address of the interface that carries the default route, else loopback: the address
 # that the program shows for this machine.
 e2e_own_address() {

@@ -26,6 +26,19 @@ e2e_wayland_gone() {
         "$WAYLAND_DISPLAY" || e2e_fail "cannot leave a socket at $WAYLAND_DISPLAY"
 }
 
+# Fills E2E_WITHOUT_QT_WAYLAND with a command that runs a program as where Qt's Wayland platform
+# (a package of its own) is not installed: in a mount namespace of bubblewrap's (in a user
+# namespace where this is not root), Qt's folder of platform plugins holds the others only, so
+# that Qt finds no Wayland one. The program goes with the command.
+e2e_without_qt_wayland() {
+    local platforms plugin
+    platforms=$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms
+    E2E_WITHOUT_QT_WAYLAND=(bwrap --dev-bind / / --die-with-parent --tmpfs "$platforms")
+    for plugin in "$platforms"/*.so; do
+        [[ ${plugin##*/} == libqwayland* ]] || E2E_WITHOUT_QT_WAYLAND+=(--ro-bind "$plugin" "$plugin")
+    done
+}
+
 # Starts sway with one 1280 x 1024 output and Xwayland, exports WAYLAND_DISPLAY, SWAYSOCK and
 # DISPLAY for the program and the tools; it, the program and their files go at exit.
 e2e_start_wayland() {
@@ -79,7 +92,8 @@ e2e_start_weston() {
     E2E_COMPOSITOR_PID=$!
     export WAYLAND_DISPLAY=$dir/compositor/wayland-1 E2E_X11_WINDOW_MANAGER=1
     for attempt in $(seq 50); do
-        DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\)$/\1/p' "$dir/weston.log" 2>/dev/null)
+        # Until weston has made its log, sed fails, and the loop goes on.
+        DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\)$/\1/p' "$dir/weston.log" 2>/dev/null || true)
         export DISPLAY
         [ -z "$DISPLAY" ] || ! [ -S "$WAYLAND_DISPLAY" ] || ! xdpyinfo >/dev/null 2>&1 || return 0
         sleep 0.1

@@ -54,6 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
                 {.platformChosenByUser = false, .xServer = false, .waylandCompositor = true},
                 kFramesNothing,
                 false},
+        Desktop{"XDisplayNamedByTheUser",
+                {.x11ChosenByUser = true, .xServer = true, .waylandCompositor = true},
+                Compositor{.drawsFrames = true, .everyOutputAtScaleOne = false},
+                true},
         Desktop{"PlatformChosenByTheUser",
                 {.platformChosenByUser = true, .xServer = true, .waylandCompositor = true},
                 kFramesNothing,
@@ -115,16 +119,30 @@ TEST(PlatformChoice, TheFirstPreferredDisplayThatTakesTheProgramAskingNoneAfterI
     EXPECT_EQ(Start(handedOver, kFramesNothing, {X11, Wayland}), (Started{Wayland, {Wayland}}));
 }
 
-TEST(PlatformChoice, OnlyQtsOwnOptionsWithAValueNameThePlatform) {
-    const auto chooses = [](std::vector<const char*> arguments) {
+TEST(PlatformChoice, OnlyQtsOwnOptionsWithAValueNameThePlatformOrAnXDisplay) {
+    const auto read = [](std::vector<const char*> arguments) {
         arguments.insert(arguments.begin(), "ipview");
-        return platform::qt::ArgumentsChoosePlatform(static_cast<int>(arguments.size()),
-                                                     arguments.data());
+        return platform::qt::ReadPlatformArguments(static_cast<int>(arguments.size()),
+                                                   arguments.data());
     };
-    EXPECT_TRUE(chooses({"-style", "fusion", "-platform", "offscreen"}));
-    EXPECT_TRUE(chooses({"--display", ":1"}));
-    EXPECT_FALSE(chooses({"-display"}));
-    EXPECT_FALSE(chooses({"-platformtheme", "gtk3"}));
+    EXPECT_TRUE(read({"-style", "fusion", "-platform", "offscreen"}).platform);
+    EXPECT_EQ(read({"--display", ":1", "-display", ":2"}).xDisplay, ":2");
+    EXPECT_FALSE(read({"--display", ":1"}).platform);
+    EXPECT_FALSE(read({"-display"}).xDisplay.has_value());
+    EXPECT_FALSE(read({"-platformtheme", "gtk3"}).platform);
+}
+
+TEST(PlatformChoice, TheLineSaysRefusedOnlyOfARefusalAndKeepsEveryValueOnItsLine) {
+    using enum platform::qt::Outcome;
+    const std::vector<platform::qt::TriedDisplay> displays{
+        {Platform::X11, "DISPLAY=" + platform::qt::Quoted(":0\n\"\x1b"), Unreachable},
+        {Platform::Wayland, "WAYLAND_DISPLAY=\"wayland-1\"", NoPlatformPlugin},
+    };
+    EXPECT_EQ(
+        platform::qt::NoDisplayLine(displays),
+        "ipview: no display could be opened: DISPLAY=\":0\\n\\\"\\x1b\" could not be reached, "
+        "WAYLAND_DISPLAY=\"wayland-1\" needs Qt's platform plugin \"wayland\", which is not "
+        "installed");
 }
 
 class CompositorProbe : public testing::Test {
