@@ -64,8 +64,12 @@ for variable in IPVIEW_PKCS11_MODULE IPVIEW_SIGN_KEY IPVIEW_SIGN_PIN_FILE IPVIEW
     IPVIEW_TIMESTAMP_URL IPVIEW_GPG_KEY; do
     check "a missing $variable is refused" refused $variable --unset
 done
-echo 000000 >"$work/wrong-pin"
+(umask 077 && echo 000000 >"$work/wrong-pin")
 check "a wrong PIN is refused" refused IPVIEW_SIGN_PIN_FILE "$work/wrong-pin"
+install -m 644 "$IPVIEW_SIGN_PIN_FILE" "$work/open-pin"
+check "a PIN file that others can read is refused" refused IPVIEW_SIGN_PIN_FILE "$work/open-pin"
+check "a key URI that holds the PIN is refused" refused IPVIEW_SIGN_KEY \
+    "$IPVIEW_SIGN_KEY;pin-value=314159"
 check "a key that the token lacks is refused" refused IPVIEW_SIGN_KEY \
     "pkcs11:token=ipview-release;object=another;type=private"
 check "a certificate not for code signing is refused" refused IPVIEW_SIGN_CERTS \
