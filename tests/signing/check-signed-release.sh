@@ -34,7 +34,7 @@ start_authority() {
     [ -z "${authority:-}" ] || kill "$authority"
     rm -f "$work/url"
     python3 $here/timestamp-authority.py "$work/keys/timestamping.cnf" 900 "$@" >"$work/url" \
-        2>>"$work/authority.log" &
+        2>"$work/authority.log" &
     authority=$!
     local _
     for _ in {1..100}; do [ ! -s "$work/url" ] && sleep 0.1; done
@@ -83,25 +83,39 @@ check "an OpenPGP key not in the keyring is refused" refused IPVIEW_GPG_KEY 0123
 # Signings that fail after the release is built: at the program's time stamp, and at the sums'
 # signature, after the program's.
 unsigned=build/windows-x86/platform/win32/ipview.exe
-left_unsigned() { # [PATH=...]
-    ! env "$@" scripts/package --sign && [ ! -e dist/SHA256SUMS.asc ] && ! ls -d dist.signing.* &&
+left_unsigned() { # FAILURE [PATH=...]: the signing stops with the line sign: FAILURE...
+    local failure=$1
+    shift
+    env "$@" scripts/package --sign 2>&1 | tee "$work/signing"
+    [ "${PIPESTATUS[0]}" -ne 0 ] && grep -q "^sign: $failure" "$work/signing" &&
+        [ ! -e dist/SHA256SUMS.asc ] && ! ls -d dist.signing.* &&
         unzip -p dist/ipview-*-win32.zip '*/ipview.exe' | cmp - $unsigned &&
         (cd dist && sha256sum -c SHA256SUMS) && cp dist/ipview-*-win32.zip "$work/unsigned.zip"
 }
-start_authority 1 # it goes away after the trial
-check "a time stamp that fails leaves no signed release" left_unsigned
+start_authority 1 # it stamps the trial before the build, and no more
+check "a time stamp that fails leaves no signed release" left_unsigned "Authenticode signing failed"
 start_authority
 mkdir "$work/bin" # a gpg whose key goes away after the trial, as a card pulled out would
 printf '#!/bin/sh\ncase "$*" in *SHA256SUMS*) exit 2 ;; esac\nexec %s "$@"\n' "$(command -v gpg)" \
     >"$work/bin/gpg"
 chmod +x "$work/bin/gpg"
 check "an OpenPGP signature that fails leaves no signed release" left_unsigned \
-    PATH="$work/bin:$PATH"
+    "the OpenPGP signature of SHA256SUMS failed" PATH="$work/bin:$PATH"
 
+start_authority
+mkdir "$work/counting" # an osslsigncode that notes each signature it asks the token for
+printf '#!/bin/sh\n[ "$1" != sign ] || echo "$*" >>%s\nexec %s "$@"\n' "$work/signatures" \
+    "$(command -v osslsigncode)" >"$work/counting/osslsigncode"
+chmod +x "$work/counting/osslsigncode"
 started=$SECONDS
-check "scripts/package --sign makes a signed release" scripts/package --sign
+check "scripts/package --sign makes a signed release" \
+    env PATH="$work/counting:$PATH" scripts/package --sign
 echo "signing: scripts/package --sign took $((SECONDS - started)) s"
 [ -f dist/SHA256SUMS.asc ] || { echo "signing: $passed passed, $failed failed" && exit 1; }
+signatures=$(wc -l <"$work/signatures") stamps=$(grep -c '"POST [^"]*" 200' "$work/authority.log")
+echo "signing: the token made $signatures signatures, the authority gave $stamps time stamps"
+check "the keys are tried once: two signatures, two time stamps" \
+    test "$signatures $stamps" = "2 2"
 mkdir "$work/zip"
 unzip -q -d "$work/zip" dist/ipview-*-win32.zip
 program=$(echo "$work"/zip/*/ipview.exe)
