@@ -44,11 +44,16 @@ start_authority() {
 }
 start_authority
 
+earlier_release() { rm -rf dist && mkdir dist && echo earlier >dist/SHA256SUMS; }
+# The earlier release is in its place, and nothing was left beside it.
+left_earlier() {
+    [ "$(ls dist)" = SHA256SUMS ] && [ "$(cat dist/SHA256SUMS)" = earlier ] && ! ls -d dist.*
+}
 # Usage: refused VARIABLE VALUE|--unset: scripts/package --sign stops before building, with one
 # line that names the variable, and leaves dist/ as it was.
 refused() {
     local variable=$1 value=$2 status
-    rm -rf dist && mkdir dist && echo earlier >dist/SHA256SUMS
+    earlier_release
     if [ "$value" = --unset ]; then
         env -u "$variable" scripts/package --sign >"$work/stdout" 2>"$work/stderr"
     else
@@ -57,8 +62,7 @@ refused() {
     status=$?
     tee -a "$work/refusals" <"$work/stderr"
     [ $status -ne 0 ] && [ "$(wc -l <"$work/stderr")" -eq 1 ] &&
-        grep -q "$variable" "$work/stderr" && ! grep -q '^==' "$work/stdout" &&
-        [ "$(ls dist)" = SHA256SUMS ] && [ "$(cat dist/SHA256SUMS)" = earlier ]
+        grep -q "$variable" "$work/stderr" && ! grep -q '^==' "$work/stdout" && left_earlier
 }
 for variable in IPVIEW_PKCS11_MODULE IPVIEW_SIGN_KEY IPVIEW_SIGN_PIN_FILE IPVIEW_SIGN_CERTS \
     IPVIEW_TIMESTAMP_URL IPVIEW_GPG_KEY; do
@@ -79,6 +83,14 @@ check "a module that is no library is refused" refused IPVIEW_PKCS11_MODULE "$wo
 check "an authority that does not answer is refused" refused IPVIEW_TIMESTAMP_URL \
     "http://127.0.0.1:9/"
 check "an OpenPGP key not in the keyring is refused" refused IPVIEW_GPG_KEY 0123456789ABCDEF
+mkdir "$work/failing" # a packager that fails, as a build can
+printf '#!/bin/sh\nexit 1\n' >"$work/failing/cpack"
+chmod +x "$work/failing/cpack"
+failed_build_keeps_earlier() {
+    earlier_release
+    ! env PATH="$work/failing:$PATH" scripts/package && left_earlier
+}
+check "a build that fails leaves the release before it" failed_build_keeps_earlier
 
 # Signings that fail after the release is built: at the program's time stamp, and at the sums'
 # signature, after the program's.
@@ -88,7 +100,7 @@ left_unsigned() { # FAILURE [PATH=...]: the signing stops with the line sign: FA
     shift
     env "$@" scripts/package --sign 2>&1 | tee "$work/signing"
     [ "${PIPESTATUS[0]}" -ne 0 ] && grep -q "^sign: $failure" "$work/signing" &&
-        [ ! -e dist/SHA256SUMS.asc ] && ! ls -d dist.signing.* &&
+        [ ! -e dist/SHA256SUMS.asc ] && ! ls -d dist.* &&
         unzip -p dist/ipview-*-win32.zip '*/ipview.exe' | cmp - $unsigned &&
         (cd dist && sha256sum -c SHA256SUMS) && cp dist/ipview-*-win32.zip "$work/unsigned.zip"
 }
