@@ -49,21 +49,37 @@ earlier_release() { rm -rf dist && mkdir dist && echo earlier >dist/SHA256SUMS; 
 left_earlier() {
     [ "$(ls dist)" = SHA256SUMS ] && [ "$(cat dist/SHA256SUMS)" = earlier ] && ! ls -d dist.*
 }
-# Usage: refused VARIABLE VALUE|--unset: scripts/package --sign stops before building, with one
-# line that names the variable, and leaves dist/ as it was.
+# Usage: refused_options OPTION...: scripts/package stops at once, before even the set-up, with
+# one line and status 2.
+refused_options() {
+    earlier_release
+    scripts/package "$@" >"$work/stdout" 2>"$work/stderr"
+    local status=$?
+    tee -a "$work/refusals" <"$work/stderr"
+    [ $status -eq 2 ] && [ "$(wc -l <"$work/stderr")" -eq 1 ] && [ ! -s "$work/stdout" ] &&
+        left_earlier
+}
+for options in "--reproducible --sign" "--sign --reproducible" "--sign --nonsense"; do
+    check "scripts/package $options is refused at once" refused_options $options
+done
+# Usage: refused VARIABLE VALUE|--unset [OPTION...]: scripts/package OPTION... --sign stops before
+# building, with one line that names the variable, and leaves dist/ as it was.
 refused() {
     local variable=$1 value=$2 status
+    shift 2
     earlier_release
     if [ "$value" = --unset ]; then
-        env -u "$variable" scripts/package --sign >"$work/stdout" 2>"$work/stderr"
+        env -u "$variable" scripts/package "$@" --sign >"$work/stdout" 2>"$work/stderr"
     else
-        env "$variable=$value" scripts/package --sign >"$work/stdout" 2>"$work/stderr"
+        env "$variable=$value" scripts/package "$@" --sign >"$work/stdout" 2>"$work/stderr"
     fi
     status=$?
     tee -a "$work/refusals" <"$work/stderr"
     [ $status -ne 0 ] && [ "$(wc -l <"$work/stderr")" -eq 1 ] &&
         grep -q "$variable" "$work/stderr" && ! grep -q '^==' "$work/stdout" && left_earlier
 }
+check "--sign after --chroot is read: a missing key is refused" refused IPVIEW_GPG_KEY --unset \
+    --chroot
 for variable in IPVIEW_PKCS11_MODULE IPVIEW_SIGN_KEY IPVIEW_SIGN_PIN_FILE IPVIEW_SIGN_CERTS \
     IPVIEW_TIMESTAMP_URL IPVIEW_GPG_KEY; do
     check "a missing $variable is refused" refused $variable --unset
