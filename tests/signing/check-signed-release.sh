@@ -2,10 +2,11 @@
 # Makes a signed release with throwaway keys, as a maintainer would with a token, and checks it
 # as its users would: the Windows program's signature and time stamp verify against the test's
 # CA, and a changed byte does not; taken off, the signature leaves the program that the Windows
-# tests ran; the sums verify and match the files as signed. Also checks that each missing or
-# unusable key is refused before anything is built, and that a signing that fails half-way leaves
-# no signed release. Runs scripts/package in this checkout, on the builds that the tests left, into
-# a folder of the test's own: the checkout's dist/ is never touched.
+# tests ran; the sums verify and match the files as signed; the keys are tried once. Also checks
+# that options that cannot be read and keys that are missing or unusable are refused before
+# anything is built, that a build that fails leaves the release before it, and that a signing that
+# fails half-way leaves no signed release. Runs scripts/package in this checkout, on the builds that
+# the tests left, into a folder of the test's own: the checkout's dist/ is never touched.
 set -uo pipefail
 cd "$(dirname "$0")/../.." || exit 1
 here=tests/signing
@@ -67,16 +68,12 @@ done
 # Usage: refused VARIABLE VALUE|--unset [OPTION...]: scripts/package OPTION... --sign stops before
 # building, with one line that names the variable, and leaves the release before it as it was.
 refused() {
-    local variable=$1 value=$2 status
+    local variable=$1 setting=("$1=$2") status
+    [ "$2" != --unset ] || setting=(-u "$variable")
     shift 2
     earlier_release
-    if [ "$value" = --unset ]; then
-        env -u "$variable" scripts/package "$@" --sign --dist "$release" >"$work/stdout" \
-            2>"$work/stderr"
-    else
-        env "$variable=$value" scripts/package "$@" --sign --dist "$release" >"$work/stdout" \
-            2>"$work/stderr"
-    fi
+    env "${setting[@]}" scripts/package "$@" --sign --dist "$release" >"$work/stdout" \
+        2>"$work/stderr"
     status=$?
     tee -a "$work/refusals" <"$work/stderr"
     [ $status -ne 0 ] && [ "$(wc -l <"$work/stderr")" -eq 1 ] &&
