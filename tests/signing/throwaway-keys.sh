@@ -33,7 +33,7 @@ EOF
     printf 'directories.tokendir = %s\nobjectstore.backend = file\n' "$keys/tokens" \
         >"$keys/softhsm2.conf"
     export SOFTHSM2_CONF=$keys/softhsm2.conf
-    echo 314159 >"$keys/pin"
+    (umask 077 && echo 314159 >"$keys/pin")
     softhsm2-util --init-token --free --label ipview-release --pin 314159 --so-pin 271828 >/dev/null
     openssl pkcs8 -topk8 -nocrypt -in "$keys/codesign.key" -out "$keys/codesign.p8"
     softhsm2-util --import "$keys/codesign.p8" --token ipview-release --label release --id 01 \

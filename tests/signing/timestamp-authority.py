@@ -1,7 +1,8 @@
 """An RFC 3161 time-stamp authority on loopback for the signing tests: `openssl ts -reply` behind
 an HTTP handler. Prints its URL, then answers time-stamp queries until it is ended or its time
 runs out. Usage: timestamp-authority.py OPENSSL-TS-CONFIG SECONDS [ANSWERS]; after ANSWERS
-replies (no limit by default) it refuses every query, as an authority that went away would."""
+replies (no limit by default) it refuses every query, as an authority that went away would. Each
+request is logged on the standard error, with the status of its reply."""
 import http.server
 import subprocess
 import sys
@@ -32,9 +33,6 @@ class TimeStampHandler(http.server.BaseHTTPRequestHandler):
         self.send_header("Content-Length", str(len(reply)))
         self.end_headers()
         self.wfile.write(reply)
-
-    def log_message(self, *_):
-        pass
 
 
 server = http.server.HTTPServer(("127.0.0.1", 0), TimeStampHandler)
