@@ -1,18 +1,25 @@
 # What the Debian roots of the tests share: the check that one is ready and its making: by
-# mmdebstrap, from the archive and through the proxy of this machine's apt, with a log and a lock,
-# and a static user-mode emulator from the backports' qemu-user, registered with the kernel.
-# Sourced by each root's lib.sh, which sets root_name (what the root is, for messages), root_cache
-# (its folder), root_arch (the Debian architecture whose programs need the emulator), root_qemu
-# (qemu-user's emulator of it), root_binfmt (the kernel's entry for them) and root_making
-# (mmdebstrap's options).
+# mmdebstrap, from the archive and through the proxy of this machine's apt, recorded with what it
+# was made of, with a log and a lock, and a static user-mode emulator from the backports'
+# qemu-user, registered with the kernel. Sourced by each root's lib.sh, which sets root_name (what
+# the root is, for messages), root_cache (its folder), root_arch (the Debian architecture whose
+# programs need the emulator), root_qemu (qemu-user's emulator of it), root_binfmt (the kernel's
+# entry for them) and root_making (mmdebstrap's options).
 root_dir=$root_cache/root
+root_record=$root_cache/made-with
 root_emulator=$root_cache/$root_qemu
 # The folders and files that the machine's fonts and name resolution are seen at (./enter).
 root_making+=(
     --customize-hook='mkdir -p "$1/usr/share/fonts" && touch "$1/etc/hosts" "$1/etc/resolv.conf"')
 
-# Tells whether the root is made.
-root_made() { [ -d "$root_dir/usr" ]; }
+# The record of a root made now: mmdebstrap's options, so that a root made of other packages or
+# in another way is made again.
+root_recipe() { printf '%s\n' "${root_making[@]}"; }
+
+# Tells whether the root is made as it would be made now.
+root_made() {
+    [ -d "$root_dir/usr" ] && [ "$(cat "$root_record" 2>/dev/null)" = "$(root_recipe)" ]
+}
 
 # Tells whether the kernel hands the root's emulated programs to the project's entry.
 root_runs() { grep -qx enabled "$root_binfmt" 2>/dev/null; }
@@ -21,6 +28,10 @@ root_runs() { grep -qx enabled "$root_binfmt" 2>/dev/null; }
 root_require() {
     if [ ! -d "$root_dir/usr" ]; then
         echo "$root_name is not set up in $root_cache: scripts/setup makes it" >&2
+        exit 2
+    elif ! root_made; then
+        echo "$root_name in $root_cache was made otherwise than the set-up makes it now:" \
+            "scripts/setup makes it again" >&2
         exit 2
     elif ! root_runs; then
         echo "the emulator of $root_name is not registered (as after a reboot):" \
@@ -68,8 +79,8 @@ root_register_emulator() {
         root_fail "the kernel refuses to register the emulator"
 }
 
-# Usage: root_setup MAGIC MASK [--check]. Makes the root unless it is made, and registers the
-# emulator for ELF programs whose header matches MAGIC under MASK unless it is.
+# Usage: root_setup MAGIC MASK [--check]. Makes the root unless it is made as it would be now,
+# and registers the emulator for ELF programs whose header matches MAGIC under MASK unless it is.
 # --check: only tells, by its status, whether the root is ready.
 root_setup() {
     if root_made && root_runs; then
@@ -94,10 +105,11 @@ root_make() {
     mirror=$("$(dirname "${BASH_SOURCE[0]}")/../../scripts/debian-mirror") || exit 1
     eval "$(apt-config shell http_proxy Acquire::http::Proxy)"
     [ -z "${http_proxy:-}" ] || export http_proxy
-    rm -rf "$new"
+    rm -rf "$new" "$root_record"
     # The emulator is the kernel's concern: mmdebstrap looks only for its own names of it.
     mmdebstrap --mode=root --skip=check/qemu "${root_making[@]}" bookworm "$new" "$mirror" \
         >&3 2>&1 || root_fail "mmdebstrap cannot make it"
     rm -rf "$root_dir"
     mv "$new" "$root_dir"
+    root_recipe >"$root_record"
 }
