@@ -1,10 +1,11 @@
 # What the Debian roots of the tests share: the check that one is ready and its making: by
 # mmdebstrap, from the archive and through the proxy of this machine's apt, recorded with what it
 # was made of, with a log and a lock, and a static user-mode emulator from the backports'
-# qemu-user, registered with the kernel. Sourced by each root's lib.sh, which sets root_name (what
-# the root is, for messages), root_cache (its folder), root_arch (the Debian architecture whose
-# programs need the emulator), root_qemu (qemu-user's emulator of it), root_binfmt (the kernel's
-# entry for them) and root_making (mmdebstrap's options).
+# qemu-user, registered with the kernel only where the kernel cannot run the emulated programs
+# itself. Sourced by each root's lib.sh, which sets root_name (what the root is, for messages),
+# root_cache (its folder), root_arch (the Debian architecture whose programs may need the
+# emulator), root_qemu (qemu-user's emulator of it), root_binfmt (the kernel's entry for them) and
+# root_making (mmdebstrap's options).
 root_dir=$root_cache/root
 root_record=$root_cache/made-with
 root_emulator=$root_cache/$root_qemu
@@ -21,8 +22,11 @@ root_made() {
     [ -d "$root_dir/usr" ] && [ "$(cat "$root_record" 2>/dev/null)" = "$(root_recipe)" ]
 }
 
-# Tells whether the kernel hands the root's emulated programs to the project's entry.
-root_runs() { grep -qx enabled "$root_binfmt" 2>/dev/null; }
+# Tells whether the kernel runs the root's emulated programs: itself (arch-test -n runs a static
+# program of that architecture in a way that no emulator passes), or through the project's entry.
+root_runs() {
+    grep -qx enabled "$root_binfmt" 2>/dev/null || arch-test -n "$root_arch" >/dev/null
+}
 
 # Fails with one line saying what is missing of the root.
 root_require() {
@@ -80,7 +84,8 @@ root_register_emulator() {
 }
 
 # Usage: root_setup MAGIC MASK [--check]. Makes the root unless it is made as it would be now,
-# and registers the emulator for ELF programs whose header matches MAGIC under MASK unless it is.
+# and registers the emulator for ELF programs whose header matches MAGIC under MASK where the
+# kernel runs them neither itself nor through the entry; then says what it left on the machine.
 # --check: only tells, by its status, whether the root is ready.
 root_setup() {
     if root_made && root_runs; then
@@ -97,6 +102,11 @@ root_setup() {
     root_runs || root_register_emulator "$1" "$2"
     root_made || root_make
     echo "setup: $root_name is ready ($((SECONDS - started)) s)" >&3
+    echo "setup: left on this machine: $root_name in $root_cache," \
+        "$(du -sh "$root_cache" | cut -f1) (remove: sudo rm -rf $root_cache)"
+    [ ! -e "$root_binfmt" ] || echo "setup: left on this machine until the next boot: the" \
+        "kernel's entry ${root_binfmt##*/}, which hands every $root_arch program of the machine" \
+        "to $(sed -n 's/^interpreter //p' "$root_binfmt") (remove: echo -1 | sudo tee $root_binfmt)"
 }
 
 # Makes the root anew, in the archive and through the proxy that this machine's apt uses.

@@ -18,7 +18,7 @@ for purpose in run bench screenshots package test; do
 done
 # The Windows toolchains, wine, the Debian roots and their tools, the compositors, the lint, the
 # tests' libraries, the signing tools and the tests' token.
-test_only='mingw|wine|qemu|debootstrap|mmdebstrap|bubblewrap|sway|weston|lintian'
+test_only='mingw|wine|qemu|debootstrap|mmdebstrap|bubblewrap|arch-test|sway|weston|lintian'
 test_only+='|gtest|gmock|benchmark|xvfb|xdotool|osslsigncode|softhsm'
 tools=$(list run | grep -E "$test_only" | xargs)
 [ -z "$tools" ] || fail "running the program installs $tools"
