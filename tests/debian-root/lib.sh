@@ -103,10 +103,11 @@ root_setup() {
     root_made || root_make
     echo "setup: $root_name is ready ($((SECONDS - started)) s)" >&3
     echo "setup: left on this machine: $root_name in $root_cache," \
-        "$(du -sh "$root_cache" | cut -f1) (remove: sudo rm -rf $root_cache)"
+        "$(du -sh "$root_cache" | cut -f1) (to remove it, as root: rm -rf $root_cache)"
     [ ! -e "$root_binfmt" ] || echo "setup: left on this machine until the next boot: the" \
         "kernel's entry ${root_binfmt##*/}, which hands every $root_arch program of the machine" \
-        "to $(sed -n 's/^interpreter //p' "$root_binfmt") (remove: echo -1 | sudo tee $root_binfmt)"
+        "to $(sed -n 's/^interpreter //p' "$root_binfmt") (to remove it, as root:" \
+        "echo -1 >$root_binfmt)"
 }
 
 # Makes the root anew, in the archive and through the proxy that this machine's apt uses.
