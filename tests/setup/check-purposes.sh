@@ -16,10 +16,10 @@ for purpose in run bench screenshots package test; do
     repeated=$(list $purpose | uniq -d | xargs)
     [ -z "$repeated" ] || fail "$purpose lists $repeated more than once"
 done
-# The Windows toolchains, wine and its 32-bit root, the compositors, the lint, the tests' libraries,
-# the signing tools and the tests' token.
-test_only='mingw|wine|qemu|debootstrap|sway|weston|lintian|gtest|gmock|benchmark|xvfb|xdotool'
-test_only+='|osslsigncode|softhsm'
+# The Windows toolchains, wine, the Debian roots and their tools, the compositors, the lint, the
+# tests' libraries, the signing tools and the tests' token.
+test_only='mingw|wine|qemu|debootstrap|mmdebstrap|bubblewrap|arch-test|sway|weston|lintian'
+test_only+='|gtest|gmock|benchmark|xvfb|xdotool|osslsigncode|softhsm'
 tools=$(list run | grep -E "$test_only" | xargs)
 [ -z "$tools" ] || fail "running the program installs $tools"
 for purpose in run bench screenshots package; do
