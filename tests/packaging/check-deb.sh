@@ -31,7 +31,8 @@ fields=$(dpkg-deb -f "$deb" Depends Recommends)
 grep -q '^Depends: .*libqt6widgets6 ' <<<"$fields" || e2e_fail "no Qt Widgets in: $fields"
 grep -q '^Depends: .*fonts-arphic-ukai | fonts-noto-cjk | fonts-wqy-zenhei' <<<"$fields" ||
     e2e_fail "no Chinese font in: $fields"
-grep -qx 'Recommends: fonts-arphic-uming, fonts-arphic-ukai' <<<"$fields" || e2e_fail "$fields"
+grep -qx 'Recommends: fonts-arphic-uming, fonts-arphic-ukai, qt6-wayland' <<<"$fields" ||
+    e2e_fail "not the window's faces and Qt's Wayland platform in: $fields"
 ! readelf -d "$work/root/usr/bin/ipview" | grep -E 'R(UN)?PATH' || e2e_fail "it uses the build tree"
 
 # Runs COMMAND... on a display of its own: a window with a 128-pixel icon, status 0 after a close.
