@@ -29,9 +29,7 @@ else()
     # of its own: without it the program opens on X11 (Xwayland on a Wayland desktop).
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-ukai | fonts-noto-cjk | fonts-wqy-zenhei")
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-arphic-uming, fonts-arphic-ukai, qt6-wayland")
+    include(${CMAKE_CURRENT_LIST_DIR}/DebianDocuments.cmake)
 endif()
 
 include(CPack)
-if(NOT WIN32)
-    include(${CMAKE_CURRENT_LIST_DIR}/DebianDocuments.cmake)
-endif()
