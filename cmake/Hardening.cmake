@@ -10,7 +10,10 @@ if(WIN32)
     endif()
 else()
     # Debian's: checked buffer functions where the compiler optimises (the checks need it), and
-    # relocations resolved and made read-only at start-up.
-    add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    # relocations resolved and made read-only at start-up. Where a distribution's flags choose the
+    # level of the checks, theirs stands: a second definition would be a warning, and so an error.
+    if(NOT CMAKE_CXX_FLAGS MATCHES _FORTIFY_SOURCE)
+        add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    endif()
     add_link_options(-Wl,-z,relro -Wl,-z,now)
 endif()

@@ -25,12 +25,11 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SECTION net)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     # A face that has the captions' Chinese always comes along, the Kai look-alike first; the
-    # window's Song and Kai look-alikes are recommended.
+    # window's Song and Kai look-alikes are recommended, and so is Qt's Wayland platform, a package
+    # of its own: without it the program opens on X11 (Xwayland on a Wayland desktop).
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-ukai | fonts-noto-cjk | fonts-wqy-zenhei")
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-arphic-uming, fonts-arphic-ukai")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-arphic-uming, fonts-arphic-ukai, qt6-wayland")
+    include(${CMAKE_CURRENT_LIST_DIR}/DebianDocuments.cmake)
 endif()
 
 include(CPack)
-if(NOT WIN32)
-    include(${CMAKE_CURRENT_LIST_DIR}/DebianDocuments.cmake)
-endif()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Usage: check-deb.sh DEB CLOSE-WINDOW-HELPER [--chroot]. Checks the package as one who installs it
 # finds it; --chroot also installs it with apt into a fresh minimal Debian of the package's
-# architecture and runs it there.
+# architecture, once with apt's defaults and once without recommends, and runs it there.
 set -euo pipefail
 deb=$(realpath "$1")
 export E2E_CLOSE_WINDOW=$2
@@ -31,7 +31,8 @@ fields=$(dpkg-deb -f "$deb" Depends Recommends)
 grep -q '^Depends: .*libqt6widgets6 ' <<<"$fields" || e2e_fail "no Qt Widgets in: $fields"
 grep -q '^Depends: .*fonts-arphic-ukai | fonts-noto-cjk | fonts-wqy-zenhei' <<<"$fields" ||
     e2e_fail "no Chinese font in: $fields"
-grep -qx 'Recommends: fonts-arphic-uming, fonts-arphic-ukai' <<<"$fields" || e2e_fail "$fields"
+grep -qx 'Recommends: fonts-arphic-uming, fonts-arphic-ukai, qt6-wayland' <<<"$fields" ||
+    e2e_fail "not the window's faces and Qt's Wayland platform in: $fields"
 ! readelf -d "$work/root/usr/bin/ipview" | grep -E 'R(UN)?PATH' || e2e_fail "it uses the build tree"
 
 # Runs COMMAND... on a display of its own: a window with a 128-pixel icon, status 0 after a close.
@@ -55,10 +56,24 @@ opens_and_closes "${where[@]}" "$work/root/usr/bin/ipview"
 
 [ "${3:-}" = --chroot ] || exit 0
 [ "$(id -u)" -eq 0 ] || e2e_fail "installing the package into a fresh Debian needs root (debootstrap, chroot)"
-# The chroot reaches the display through its abstract socket.
+# The chroot reaches the display through its abstract socket. Two copies of one fresh Debian take
+# the package, the one without recommends first; the other then downloads only what they add.
 debootstrap --variant=minbase --arch="$arch" "$(. /etc/os-release && echo "$VERSION_CODENAME")" \
-    "$work/debian" "$("$(dirname "$0")/../../scripts/debian-mirror")"
-cp "$deb" "$work/debian/tmp/"
-chroot "$work/debian" env DEBIAN_FRONTEND=noninteractive sh -c \
-    "apt-get update && apt-get install -y /tmp/${deb##*/}" </dev/null
-opens_and_closes chroot "$work/debian" /usr/bin/ipview
+    "$work/no-recommends" "$("$(dirname "$0")/../../scripts/debian-mirror")"
+cp "$deb" "$work/no-recommends/tmp/"
+chroot "$work/no-recommends" apt-get update </dev/null
+cp -a "$work/no-recommends" "$work/defaults"
+# Usage: installs_and_runs ROOT [APT-OPTION...]
+installs_and_runs() {
+    chroot "$1" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${@:2}" "/tmp/${deb##*/}" \
+        </dev/null
+    opens_and_closes chroot "$1" /usr/bin/ipview
+}
+installs_and_runs "$work/no-recommends" --no-install-recommends
+cp "$work"/no-recommends/var/cache/apt/archives/*.deb "$work/defaults/var/cache/apt/archives/"
+installs_and_runs "$work/defaults"
+installed() { chroot "$1" dpkg-query -W -f '${Package}\n' | sort; }
+recommended=$(comm -13 <(installed "$work/no-recommends") <(installed "$work/defaults") | xargs)
+echo "apt's defaults brought also: $recommended"
+[[ " $recommended " == *" qt6-wayland "* ]] ||
+    e2e_fail "qt6-wayland is not among what the recommends brought"

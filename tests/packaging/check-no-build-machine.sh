@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Usage: check-no-build-machine.sh PACKAGE... Fails when a file of a .deb or a zip names the
-# machine that built it: its host name, the git identity of the source tree, or the folder of
-# the source tree. Programs are searched by their runs of text, compressed files uncompressed.
+# Usage: check-no-build-machine.sh PACKAGE... Fails when a file of a .deb, a zip or the source
+# release names the machine that built it: its host name, the git identity of the source tree, or
+# the folder of the source tree. Programs are searched by their runs of text, compressed files
+# uncompressed.
 set -euo pipefail
 export LC_ALL=C
 source_tree=$(realpath "$(dirname "$0")/../..")
@@ -16,6 +17,7 @@ for package in "$@"; do
     case $package in
     *.deb) dpkg-deb -x "$package" "$work/$(basename "$package")" ;;
     *.zip) unzip -q -d "$work/$(basename "$package")" "$package" ;;
+    *.tar.gz) tar -xzf "$package" -C "$work" ;; # into its own folder
     esac
 done
 find "$work" -name '*.gz' -exec gunzip --keep {} +

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Usage: check-version.sh PROJECT-VERSION PACKAGE... Checks that every place of a .deb or a zip
-# that names the version names PROJECT-VERSION (four numbers), as a release is named by its first
-# three, and that the Windows version record carries the licence's copyright line.
+# Usage: check-version.sh PROJECT-VERSION PACKAGE... Checks that every place of a .deb, a zip or
+# the source release that names the version names PROJECT-VERSION (four numbers), as a release is
+# named by its first three, and that the Windows version record carries the licence's copyright
+# line.
 set -euo pipefail
 export LC_ALL=C
 IFS=. read -r major minor patch tweak <<<"$1"
@@ -50,7 +51,12 @@ for package in "${@:2}"; do
         same "the record's LegalCopyright" "$(grep -A1 -x LegalCopyright "$work/strings" |
             tail -1)" "$(grep -m1 '^Copyright ' "$(dirname "$0")/../../LICENSE")"
         ;;
-    *) same "the kind of $name" "$name" "a .deb or a .zip" ;;
+    *.tar.gz)
+        same "the source release's file name" "$name" "ipview-$release.tar.gz"
+        same "the source release's folders" "$(tar -tzf "$package" | cut -d/ -f1 | sort -u)" \
+            "ipview-$release"
+        ;;
+    *) same "the kind of $name" "$name" "a .deb, a .zip or a .tar.gz" ;;
     esac
 done
 exit $failed
