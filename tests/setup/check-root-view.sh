@@ -16,7 +16,7 @@ if [ "${2:-}" != --own-tmp ]; then
     [ "$(id -u)" -eq 0 ] || namespaces=(--user --map-root-user "${namespaces[@]}")
     exec unshare "${namespaces[@]}" "$0" "$enter" --own-tmp
 fi
-mount -t tmpfs -o mode=1777 tmpfs /tmp
+mount -t tmpfs -o mode=1777 tmpfs /tmp || { echo "FAIL: no /tmp of the check's own" >&2 && exit 1; }
 failed=0
 fail() {
     echo "FAIL: $*" >&2
@@ -25,10 +25,9 @@ fail() {
 
 # Another user's folder where an older view and the root's /tmp were, linked to a folder of that
 # user's choosing (/etc, say).
-chosen=/tmp/chosen
-mkdir -m 755 $chosen
-planted=/tmp/ipview-arm64-$(id -u)
-mkdir $planted && ln -s $chosen $planted/tmp && ln -s $chosen $planted/view
+chosen=$(mktemp -d -p /tmp) && chmod 755 "$chosen"
+planted=$(dirname "$chosen")/ipview-arm64-$(id -u)
+mkdir "$planted" && ln -s "$chosen" "$planted/tmp" && ln -s "$chosen" "$planted/view"
 tmp() { find /tmp -printf '%p %M %u\n' | sort; }
 before=$(tmp)
 "$enter" true || fail "a program cannot run in the root"
