@@ -2,8 +2,16 @@
 # person's way with windows on sway (its own commands to focus and close, a virtual keyboard, the
 # clipboard). Source it after lib.sh; every function fails rather than hang.
 
-# sway will not run as root; root runs it as this system user, made on first use.
-E2E_COMPOSITOR_USER=ipview-e2e
+# Prints an id that no user or group of this machine has. sway will not run as root, and root runs
+# it as such an id rather than make a user for it: nothing of it stays on the machine, and it can
+# reach nothing of anyone's.
+e2e_unused_id() {
+    local id
+    for id in $(seq 4000000000 4000000099); do
+        getent passwd "$id" >/dev/null || getent group "$id" >/dev/null || { echo "$id"; return 0; }
+    done
+    e2e_fail "no id is free for the compositor"
+}
 
 # Makes the folders of a private Wayland session in E2E_WAYLAND_DIR: compositor/ for the
 # compositor, program/ for the program and the tools (XDG_RUNTIME_DIR); they go at exit. Exports
@@ -42,17 +50,14 @@ e2e_without_qt_wayland() {
 # Starts sway with one 1280 x 1024 output and Xwayland, exports WAYLAND_DISPLAY, SWAYSOCK and
 # DISPLAY for the program and the tools; it, the program and their files go at exit.
 e2e_start_wayland() {
-    local dir compositor_dir as_user=() attempt
+    local dir compositor_dir as_user=() id attempt
     e2e_wayland_session
     dir=$E2E_WAYLAND_DIR
     compositor_dir=$dir/compositor
     if [ "$(id -u)" -eq 0 ]; then
-        id -u "$E2E_COMPOSITOR_USER" >/dev/null 2>&1 ||
-            useradd --system --no-create-home --shell /usr/sbin/nologin "$E2E_COMPOSITOR_USER" ||
-            id -u "$E2E_COMPOSITOR_USER" >/dev/null # made meanwhile by another test
-        chown "$E2E_COMPOSITOR_USER" "$compositor_dir"
-        as_user=(setpriv --reuid="$E2E_COMPOSITOR_USER" --regid="$(id -g "$E2E_COMPOSITOR_USER")"
-            --clear-groups)
+        id=$(e2e_unused_id)
+        chown "$id:$id" "$compositor_dir"
+        as_user=(setpriv --reuid="$id" --regid="$id" --clear-groups)
     fi
     printf '%s\n' 'output HEADLESS-1 resolution 1280x1024' 'xwayland enable' \
         "exec echo \$DISPLAY >$compositor_dir/display" >"$dir/sway.conf"
