@@ -82,8 +82,7 @@ e2e_start_wayland() {
 # Xwayland and one 1280 x 1024 output at SCALE (1 when not given). Its X11 backend, on a private
 # Xvfb, gives it the seat that its headless one lacks, without which it focuses no window; XTest
 # on its Xwayland, exported as DISPLAY, then reaches the focused X11 window. The --debug
-# protocol lets weston-screenshooter take pictures. Its window manager for Xwayland focuses on
-# request (E2E_X11_WINDOW_MANAGER). With E2E_X_COOKIE=1 its Xvfb, E2E_XVFB_DISPLAY, takes only
+# protocol lets weston-screenshooter take pictures. With E2E_X_COOKIE=1 its Xvfb, E2E_XVFB_DISPLAY, takes only
 # clients that show the cookie, as weston does. It, the program and their files go at exit.
 e2e_start_weston() {
     local dir attempt
@@ -95,7 +94,7 @@ e2e_start_weston() {
         weston --backend=x11-backend.so --use-pixman --width=1280 --height=1024 --scale="${1:-1}" \
         --xwayland --debug --no-config --socket=wayland-1 >"$dir/weston.log" 2>&1 &
     E2E_COMPOSITOR_PID=$!
-    export WAYLAND_DISPLAY=$dir/compositor/wayland-1 E2E_X11_WINDOW_MANAGER=1
+    export WAYLAND_DISPLAY=$dir/compositor/wayland-1
     for attempt in $(seq 50); do
         # Until weston has made its log, sed fails, and the loop goes on.
         DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\)$/\1/p' "$dir/weston.log" 2>/dev/null || true)
