@@ -47,11 +47,24 @@ e2e_check_fixed_without_minimise_or_maximise() {
         e2e_fail "minimise or maximise asked for: functions $functions, decorations $decorations"
 }
 
-# Prints the whole text of the focused text box in WINDOW: select all, copy, read the clipboard.
+# Prints what COMMAND... prints, once it prints anything: run again until then, and nothing after
+# E2E_TIMEOUT seconds. The clipboard is filled a moment after the keys that copy.
+e2e_first_text() {
+    local text waited
+    for waited in $(seq $((E2E_TIMEOUT * 10))); do
+        text=$("$@" 2>/dev/null) || true
+        [ -z "$text" ] || break
+        sleep 0.1
+    done
+    echo "$text"
+}
+
+# Prints the whole text of the focused text box in WINDOW: select all, copy, read the clipboard,
+# emptied first so that nothing copied before is read.
 e2e_copy_text() {
+    xclip -selection clipboard -i /dev/null >/dev/null 2>&1
     e2e_keys "$1" ctrl+a ctrl+c
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null || true
+    e2e_first_text xclip -o -selection clipboard
 }
 
 # Dismisses the message box captioned CAPTION with its OK button (the box's default).

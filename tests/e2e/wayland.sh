@@ -165,10 +165,12 @@ e2e_wl_keys() {
     wtype -s 200 "${@:2}" -s 100 || e2e_fail "cannot type on window $1"
 }
 
-# Prints the whole text of the focused text box in window ID: select all, copy, read the clipboard.
+# Prints the whole text of the focused text box in window ID: select all, copy, read the clipboard,
+# emptied first so that nothing copied before is read.
 e2e_wl_copy_text() {
+    wl-copy --clear
     e2e_wl_keys "$1" -M ctrl -k a -k c -m ctrl
-    wl-paste --no-newline 2>/dev/null || true
+    e2e_first_text wl-paste --no-newline
 }
 
 # Closes window ID as its close button would.
@@ -176,23 +178,21 @@ e2e_wl_close_window() {
     swaymsg "[con_id=$1] kill" >/dev/null || e2e_fail "cannot ask window $1 to close"
 }
 
-# Presses keys (xdotool's names) on the Wayland window that weston focuses, through the X display
-# that weston runs on, where its output's window takes the keyboard focus first.
+# Clicks weston's output at X Y, a spot of a Wayland window without a control, as a person does
+# before typing into it, and presses KEYS (xdotool's names) there: through the X display that
+# weston runs on, where its output's window takes the keyboard focus first. Weston takes the click
+# and the keys in their order, so that the window has the keyboard before the first key.
 e2e_weston_keys() {
     local output
     output=$(DISPLAY=$E2E_XVFB_DISPLAY xdotool search --class '^weston' | head -n 1)
-    DISPLAY=$E2E_XVFB_DISPLAY xdotool windowfocus --sync "$output" key --delay 50 "$@" ||
-        e2e_fail "cannot press $*"
+    DISPLAY=$E2E_XVFB_DISPLAY xdotool windowfocus --sync "$output" mousemove --window "$output" \
+        "$1" "$2" click 1 key --delay 50 "${@:3}" || e2e_fail "cannot press ${*:3}"
 }
 
-# Prints the whole text of the focused text box in weston's focused Wayland window: select all,
-# copy, and read the clipboard, which weston hands on to its Xwayland a moment later, as UTF-8
-# text only; nothing where it stays empty.
+# Prints the whole text of the focused text box in the Wayland window at X Y on weston (as
+# e2e_weston_keys): select all, copy, and read the clipboard, which weston hands on to its
+# Xwayland a moment later, as UTF-8 text only; nothing where it stays empty.
 e2e_weston_copy_text() {
-    local waited
-    e2e_weston_keys ctrl+a ctrl+c
-    for waited in $(seq $((E2E_TIMEOUT * 4))); do
-        xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null && return 0
-        sleep 0.25
-    done
+    e2e_weston_keys "$1" "$2" ctrl+a ctrl+c
+    e2e_first_text xclip -o -selection clipboard -t UTF8_STRING
 }
