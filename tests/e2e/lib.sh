@@ -74,6 +74,16 @@ e2e_press_ok() {
     e2e_keys "$box" Return
 }
 
+# Waits until no visible window is captioned exactly CAPTION.
+e2e_wait_window_gone() {
+    local waited
+    for waited in $(seq $((E2E_TIMEOUT * 10))); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
+        sleep 0.1
+    done
+    e2e_fail "window \"$1\" is still open"
+}
+
 # Prints the text of the box of the window $1: Tab from the button into it, copy it all,
 # Shift+Tab back.
 e2e_box_text() {
