@@ -59,11 +59,11 @@ e2e_first_text() {
     echo "$text"
 }
 
-# Prints the whole text of the focused text box in WINDOW: select all, copy, read the clipboard,
-# emptied first so that nothing copied before is read.
+# Presses KEYS on WINDOW, which copy a text, and prints the text: read from the clipboard, emptied
+# first so that nothing copied before is read.
 e2e_copy_text() {
     xclip -selection clipboard -i /dev/null >/dev/null 2>&1
-    e2e_keys "$1" ctrl+a ctrl+c
+    e2e_keys "$@"
     e2e_first_text xclip -o -selection clipboard
 }
 
@@ -87,9 +87,7 @@ e2e_wait_window_gone() {
 # Prints the text of the box of the window $1: Tab from the button into it, copy it all,
 # Shift+Tab back.
 e2e_box_text() {
-    e2e_keys "$1" Tab >/dev/null
-    e2e_copy_text "$1"
-    e2e_keys "$1" shift+Tab >/dev/null
+    e2e_copy_text "$1" Tab ctrl+a ctrl+c shift+Tab
 }
 
 # Types the name $2 into the box of the window $1 in place of its text, and goes back to the
@@ -97,5 +95,5 @@ e2e_box_text() {
 e2e_type_name() {
     e2e_keys "$1" Tab ctrl+a BackSpace
     xdotool type --delay 20 "$2"
-    e2e_keys "$1" shift+Tab
+    xdotool key shift+Tab
 }
