@@ -28,9 +28,10 @@ e2e_stop_all() {
 
 # Starts Xvfb and exports DISPLAY, and E2E_XVFB_DISPLAY as the same; it and the program are
 # stopped at exit. Xvfb takes the first display number that is free as it binds it, and says which
-# once it takes clients: no two displays, of parallel tests or of anyone else, meet on one. The display has 96 dpi, or DPI as a desktop sets it (Xft.dpi), which the toolkit reads to
-# scale windows. With E2E_X_COOKIE=1 it takes only the clients that show its cookie, as a desktop's
-# X server does: XAUTHORITY, exported, names the file that holds it, and a program started without
+# once it takes clients: no two displays, of parallel tests or of anyone else, meet on one. The
+# display has 96 dpi, or DPI as a desktop sets it (Xft.dpi), which the toolkit reads to scale
+# windows. With E2E_X_COOKIE=1 it takes only the clients that show its cookie, as a desktop's X
+# server does: XAUTHORITY, exported, names the file that holds it, and a program started without
 # XAUTHORITY is refused.
 e2e_start_display() {
     local number said dpi=${1:-96} cookie='' auth=()
@@ -98,8 +99,8 @@ e2e_wait_window() {
 
 # Clicks WINDOW where it has no control, as a person does before typing into it, and waits until
 # keys reach it: a desktop may give a window the keyboard only on a click (weston 16 does so for
-# its Xwayland), and then a moment after the click. Shift alone, pressed until the window's own
-# watcher sees it, changes nothing in the window.
+# its Xwayland), and then a moment after the click. Shift alone, pressed until a watcher of the
+# window's key events (xev) sees it, changes nothing in the window.
 e2e_click_to_focus() {
     local events watcher line waited reached=false
     exec {events}< <(exec xev -id "$1" -event keyboard 2>/dev/null)
