@@ -18,12 +18,14 @@ if [ "${2:-}" != --own-tmp ]; then
     exec unshare "${namespaces[@]}" "$0" "$enter" --own-tmp
 fi
 # The checkout and the working folder, where they lie in the machine's /tmp, stay where they are:
-# the machine's /tmp is still reached through a descriptor once the check's own covers it.
+# the machine's /tmp is still reached through a descriptor once the check's own covers it (by the
+# descriptor itself: its link's name leads into the check's own).
+needed=("$(realpath "$(dirname "$enter")/../..")" "$(pwd -P)")
 exec 8</tmp
 mount -t tmpfs -o mode=1777 tmpfs /tmp || { echo "FAIL: no /tmp of the check's own" >&2 && exit 1; }
-for dir in "$(realpath "$(dirname "$enter")/../..")" "$(pwd -P)"; do
+for dir in "${needed[@]}"; do
     [[ $dir == /tmp/* ]] || continue
-    mkdir -p "$dir" && mount --rbind "/proc/self/fd/8/${dir#/tmp/}" "$dir" ||
+    mkdir -p "$dir" && mount --no-canonicalize --rbind "/proc/self/fd/8/${dir#/tmp/}" "$dir" ||
         { echo "FAIL: $dir is not seen again in the check's own /tmp" >&2 && exit 1; }
 done
 exec 8<&-
