@@ -1,4 +1,4 @@
-# What the Debian roots of the tests share: the check that one is ready and its making: by
+# What the project's Debian roots share: the check that one is ready and its making: by
 # mmdebstrap, from the archive and through the proxy of this machine's apt, recorded with what it
 # was made of, with a log and a lock, and a static user-mode emulator from the backports'
 # qemu-user, registered with the kernel only where the kernel cannot run the emulated programs
