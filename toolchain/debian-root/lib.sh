@@ -1,4 +1,4 @@
-# What the Debian roots of the tests share: the check that one is ready and its making: by
+# What the project's Debian roots share: the check that one is ready and its making: by
 # mmdebstrap, from the archive and through the proxy of this machine's apt, recorded with what it
 # was made of, with a log and a lock, and a static user-mode emulator from the backports'
 # qemu-user, registered with the kernel only where the kernel cannot run the emulated programs
@@ -83,6 +83,26 @@ root_register_emulator() {
         root_fail "the kernel refuses to register the emulator"
 }
 
+# Root makes the root in its folder, runs programs of it, and registers the emulator there: only in
+# a folder that no other user made or can change (as one in /tmp that another user made first),
+# every folder on the way root's and writable by root alone, or by all in a sticky one (/tmp) only.
+# Checked before root makes the folder, and then with it.
+root_own_cache() {
+    local folder=$root_cache owner mode
+    until [ -e "$folder" ]; do folder=$(dirname "$folder"); done
+    folder=$(realpath "$folder")
+    while :; do
+        read -r owner mode < <(stat -c '%u %a' "$folder")
+        if [ "$owner" != 0 ] || { [ $((8#$mode & 8#022)) -ne 0 ] && [ ! -k "$folder" ]; }; then
+            echo "setup: $root_name is not set up in $root_cache: $folder is not root's own" \
+                "folder, or others than root can change it" >&2
+            exit 1
+        fi
+        [ "$folder" != / ] || return 0
+        folder=$(dirname "$folder")
+    done
+}
+
 # Usage: root_setup MAGIC MASK [--check]. Makes the root unless it is made as it would be now,
 # and registers the emulator for ELF programs whose header matches MAGIC under MASK where the
 # kernel runs them neither itself nor through the entry; then says what it left on the machine.
@@ -94,7 +114,9 @@ root_setup() {
         return 1
     fi
     [ "$(id -u)" -eq 0 ] || { echo "setup: setting up $root_name needs root" >&2; exit 1; }
+    root_own_cache
     mkdir -p "$root_cache"
+    root_own_cache
     rm -f "$root_cache.lock" # an older set-up's, beside the folder
     exec 3>>"$root_cache/setup.log" 9>"$root_cache/lock"
     flock 9
