@@ -5,7 +5,8 @@
 # itself. Sourced by each root's lib.sh, which sets root_name (what the root is, for messages),
 # root_cache (its folder), root_arch (the Debian architecture whose programs may need the
 # emulator), root_qemu (qemu-user's emulator of it), root_binfmt (the kernel's entry for them) and
-# root_making (mmdebstrap's options).
+# root_making (mmdebstrap's options), and may set root_suite (the Debian release: bookworm unless
+# set).
 root_dir=$root_cache/root
 root_record=$root_cache/made-with
 root_emulator=$root_cache/$root_qemu
@@ -140,8 +141,8 @@ root_make() {
     [ -z "${http_proxy:-}" ] || export http_proxy
     rm -rf "$new" "$root_record"
     # The emulator is the kernel's concern: mmdebstrap looks only for its own names of it.
-    mmdebstrap --mode=root --skip=check/qemu "${root_making[@]}" bookworm "$new" "$mirror" \
-        >&3 2>&1 || root_fail "mmdebstrap cannot make it"
+    mmdebstrap --mode=root --skip=check/qemu "${root_making[@]}" "${root_suite:-bookworm}" \
+        "$new" "$mirror" >&3 2>&1 || root_fail "mmdebstrap cannot make it"
     rm -rf "$root_dir"
     mv "$new" "$root_dir"
     root_recipe >"$root_record"
