@@ -5,7 +5,6 @@
 #include "platform/qt/FontChoice.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/PlatformChoice.h"
-#include "platform/qt/ToolkitStart.h"
 #include "platform/qt/Utf8.h"
 
 #include <QApplication>
@@ -14,7 +13,6 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <cstdio>
-#include <utility>
 
 namespace {
 
@@ -41,14 +39,9 @@ private:
 
 int main(int argc, char** argv) {
     Steps steps;
-    auto displays = platform::qt::ChoosePlatform(argc, argv);
-    if (!displays.has_value()) {
-        return 1;
-    }
+    platform::qt::ChoosePlatform(platform::qt::ReadSession(argc, argv));
     steps.Done("platform_choice");
-    platform::qt::ToolkitStart start(std::move(*displays));
     QApplication application(argc, argv);
-    start.Opened();
     steps.Done("application");
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ipview.png")));
     steps.Done("icon");

@@ -1,5 +1,5 @@
 # Cross-compiles the Linux program for arm64 with Debian's cross compiler and the arm64 (multiarch)
-# packages of the arm64 build root (tests/arm64), where it runs; the kernel hands the arm64 test
+# packages of the arm64 build root (toolchain/arm64-root), where it runs; the kernel hands the arm64 test
 # programs to the root's user-mode emulator.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)

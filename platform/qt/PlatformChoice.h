@@ -1,61 +1,54 @@
-// Chooses the order of the toolkit's platforms before it starts: first the display that takes the
-// program, X11 through Xwayland first where the Wayland compositor would leave the window's frame
-// to the program or the user named an X display, and else as Qt would take them; then the other.
+// Chooses the order in which Qt tries its platforms, before the application object is made, and
+// ends the program with a line of its own where Qt starts none of them. X11 through Xwayland comes
+// first where the Wayland compositor would leave the window's frame to the program and nothing is
+// scaled, or where the user named an X display; elsewhere Wayland, as Qt has it. Both are always
+// in the list, so that Qt falls back on the other by itself where a display refuses the program or
+// a platform plugin is missing, and says why.
 #pragma once
 
-#include "platform/qt/TriedDisplays.h"
 #include "platform/qt/WaylandProbe.h"
 
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace platform::qt {
 
-// What the session's environment and the program's arguments offer the program.
+// What the session's environment and the program's arguments say of its displays.
 struct Session {
-    bool platformChosenByUser = false;
-    // An X display named with Qt's -display option.
-    bool x11ChosenByUser = false;
-    bool xServer = false;
-    bool waylandCompositor = false;
-    // A connection handed over in WAYLAND_SOCKET can be taken once only: it is Qt's.
+    // By QT_QPA_PLATFORM or Qt's -platform option: the user's choice, which Qt reads itself.
+    bool platformNamed = false;
+    // DISPLAY, or the X display named with Qt's -display option; nothing where neither is set.
+    const char* xDisplay = nullptr;
+    bool xDisplayNamed = false;
+    // WAYLAND_SOCKET's connection, else WAYLAND_DISPLAY; nothing where neither is set.
+    const char* waylandDisplay = nullptr;
+    // Such a connection can be taken once only: it is Qt's.
     bool waylandConnectionHandedOver = false;
+    // Where it leaves WAYLAND_DISPLAY unset, libwayland, and Qt, take their default.
+    bool waylandSession = false;
 };
 
-// The options among the program's arguments that Qt reads itself and that bear on the platform,
-// with one dash or two, as Qt reads them.
-struct PlatformArguments {
-    bool platform = false;
-    // The value of the last -display, an X11 option: Qt's X11 platform alone reads it.
-    std::optional<std::string> xDisplay;
-};
+// Reads the environment, and the options among the arguments that Qt reads itself, with one dash
+// or two, as Qt reads them.
+Session ReadSession(int argc, const char* const* argv);
 
-PlatformArguments ReadPlatformArguments(int argc, const char* const* argv);
+// QT_QPA_PLATFORM's list of both platforms, the preferred one first; null where the user named
+// the platform. ASK_COMPOSITOR is called only where its answer can change the order, and returns
+// nothing where no compositor takes the connection: X11 then comes first.
+const char* PlatformList(const Session& session,
+                         const std::function<std::optional<Compositor>()>& askCompositor);
 
-// Whether asking the compositor could change the choice at all.
-bool WorthProbing(const Session& session);
+// Hands Qt the list, asking the compositor where that counts, before the application object.
+void ChoosePlatform(const Session& session);
 
-// Whether to run on X11 rather than on Wayland: where the user named an X display, and where an X
-// window through Xwayland gets the desktop's own frame, centring and buttons, that is, where a
-// Wayland window would be framed by Qt instead, and where no output is scaled, since a compositor
-// may show Xwayland's windows upscaled there, blurred. An unknown compositor (nothing) leaves
-// Wayland first, as Qt has it.
-bool PrefersX11(const Session& session, const std::optional<Compositor>& compositor);
+// Where Qt starts none of the platforms of its list, it says why and aborts, which reads as a
+// crash and may leave a core dump. From this call on, the program ends there instead with status
+// 1 and NoDisplayLine after Qt's own words. Call it once, before the application object is made.
+void EndWithLineWhereNoPlatformStarts(const Session& session);
 
-// The first of the session's displays, in the order of preference, that takes a client as
-// TAKES_A_CLIENT tells; a display is asked only where none before it took one, so that a start
-// costs one connection more at most. Nothing where none does.
-std::optional<Platform> FirstThatTakesTheProgram(const Session& session,
-                                                 const std::optional<Compositor>& compositor,
-                                                 const std::function<bool(Platform)>& takesAClient);
-
-// Reads the session, asks the compositor when that is worth it, and hands Qt its list of
-// platforms, the first display that takes a client first, unless the user chose the platform.
-// Returns what came of each display, for the line where Qt then opens none of them; nothing where
-// none took a client, after that line on standard error; no display at all where the user chose.
-// Call it before the application object is made.
-std::optional<std::vector<TriedDisplay>> ChoosePlatform(int argc, const char* const* argv);
+// The displays that the session names, each value quoted, with quotes, backslashes and control
+// characters escaped, so that the line stays one.
+std::string NoDisplayLine(const Session& session);
 
 } // namespace platform::qt

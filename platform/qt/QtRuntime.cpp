@@ -6,7 +6,10 @@
 
 #include <QIcon>
 #include <QImageReader>
+#include <QLibraryInfo>
 #include <QPixmap>
+#include <QVersionNumber>
+#include <cstdio>
 
 namespace platform::qt {
 
@@ -25,6 +28,12 @@ QtRuntime::QtRuntime(int& argc, char** argv) : application_(argc, argv) {
 }
 
 int QtRuntime::Run(const FormDescription& description, FormEvents& events) {
+    // A platform may have no screen at all, as Qt's offscreen one set up with none: the window,
+    // sized and placed by the screen, cannot be made, and Qt would abort at it.
+    if (QGuiApplication::primaryScreen() == nullptr) {
+        std::fputs("ipview: there is no screen to show the window on\n", stderr);
+        return 1;
+    }
     FormWindow window(description, events);
     QObject::connect(&window, &FormWindow::closed, &application_,
                      [] { QCoreApplication::exit(0); });
@@ -64,9 +73,11 @@ void QtRuntime::End() {
 }
 
 int QtRuntime::Finish(int status) {
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-        // One pass of the event loop, with no window left to deliver events to, hands the
-        // compositor the requests still queued for it.
+    // Qt's Wayland display before 6.8 can wait in its destructor for an event thread that waits in
+    // a read for a reader that never comes. One pass of the event loop, with no window left to
+    // deliver events to, hands the compositor the requests still queued for it.
+    if (QGuiApplication::platformName() == QLatin1String("wayland") &&
+        QLibraryInfo::version() < QVersionNumber(6, 8)) {
         QCoreApplication::processEvents();
         LeaveProcess(status);
     }

@@ -20,10 +20,9 @@ public:
     void ShowMessage(std::string_view prompt) override;
     [[noreturn]] void End() override;
 
-    // Ends the run with the status once Run has returned. On Wayland it leaves the process at
-    // once, without the toolkit's teardown: Qt 6.4's display waits in its destructor for an event
-    // thread that waits in a read for a reader that never comes. Elsewhere it returns the status
-    // for main to return, so that everything is torn down and LeakSanitizer sees what is left.
+    // Ends the run with the status once Run has returned: the status for main to return, so that
+    // everything is torn down and LeakSanitizer sees what is left, except where Qt's teardown can
+    // hang, where it leaves the process at once.
     int Finish(int status);
 
 private:

@@ -4,18 +4,12 @@
 #include "platform/posix/PosixSockets.h"
 #include "platform/qt/PlatformChoice.h"
 #include "platform/qt/QtRuntime.h"
-#include "platform/qt/ToolkitStart.h"
-
-#include <utility>
 
 int main(int argc, char** argv) {
-    auto displays = platform::qt::ChoosePlatform(argc, argv);
-    if (!displays.has_value()) {
-        return 1;
-    }
-    platform::qt::ToolkitStart start(std::move(*displays));
+    const platform::qt::Session session = platform::qt::ReadSession(argc, argv);
+    platform::qt::ChoosePlatform(session);
+    platform::qt::EndWithLineWhereNoPlatformStarts(session);
     platform::qt::QtRuntime runtime(argc, argv);
-    start.Opened();
     platform::posix::PosixSockets sockets;
     form1::Form1 form(runtime, sockets);
     return runtime.Finish(runtime.Run(form1::Form1Description(), form));

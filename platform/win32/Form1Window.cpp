@@ -2,6 +2,7 @@
 
 #include "platform/ReadableBackground.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/UnexpectedErrorReport.h"
 #include "platform/win32/Utf16.h"
 #include "resources/ResourceIds.h"
 
@@ -72,7 +73,8 @@ int Form1Window::Run(const FormDescription& description, FormEvents& events) {
     description_ = &description;
     events_ = &events;
     if (!Create()) {
-        return kFailed;
+        // Without its window the program has nothing to show and no way to say so of its own.
+        ReportUnexpectedError();
     }
     events.Form_Load();
     ShowWindow(window_, SW_SHOWDEFAULT);

@@ -4,13 +4,14 @@
 # button shows this machine's address, and closing the window ends it with status 0. Where no
 # display answers (X refuses a program without the cookie, the Wayland socket is gone or cannot
 # be found without XDG_RUNTIME_DIR or at libwayland's default) or none is named, it ends at once
-# with status 1 and one line on standard error that says which it tried and what came of each,
-# every value quoted on that line whatever it holds; only the X server that turns the program
-# away has refused it.
-# Usage: OpensOnTheDisplayThatAnswersElseSaysNoneDid.sh IPVIEW CLOSE-WINDOW-HELPER
+# with status 1, the toolkit's reasons and then one line that names the displays, every value
+# quoted on that line whatever it holds; so it does where the toolkit has no screen. A library
+# that crashes inside the toolkit's start has its last words on standard error.
+# Usage: OpensOnTheDisplayThatAnswersElseSaysNoneDid.sh IPVIEW CLOSE-WINDOW-HELPER CRASHING-LIBRARY
 set -euo pipefail
 ipview=$1
 export E2E_CLOSE_WINDOW=$2
+crashing_library=$3
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/wayland.sh"
 
@@ -30,13 +31,22 @@ e2e_wait_app_exit
 echo "an X11 window where Wayland is gone: $text, status 0"
 
 none="ipview: no display could be opened:"
-gone="WAYLAND_DISPLAY=\"$WAYLAND_DISPLAY\" could not be reached"
-e2e_expect_status_1_and_line "$none DISPLAY=\"$DISPLAY\" refused the connection, $gone" \
-    env -u XAUTHORITY "$ipview"
-e2e_expect_status_1_and_line \
-    "$none DISPLAY is not set, WAYLAND_DISPLAY's default \"wayland-0\" could not be reached" \
+gone="WAYLAND_DISPLAY=\"$WAYLAND_DISPLAY\""
+e2e_expect_status_1_and_line "$none DISPLAY=\"$DISPLAY\", $gone" env -u XAUTHORITY "$ipview"
+e2e_expect_status_1_and_line "$none DISPLAY is not set, WAYLAND_DISPLAY is not set" \
     env -u DISPLAY -u WAYLAND_DISPLAY "$ipview"
-e2e_expect_status_1_and_line "$none DISPLAY is not set, WAYLAND_DISPLAY=\"wayland-1\" could not be reached" \
+e2e_expect_status_1_and_line "$none DISPLAY is not set, WAYLAND_DISPLAY=\"wayland-1\"" \
     env -u DISPLAY -u XDG_RUNTIME_DIR WAYLAND_DISPLAY=wayland-1 "$ipview"
-e2e_expect_status_1_and_line "$none DISPLAY=\"$DISPLAY\\n\\\"\" could not be reached, $gone" \
+e2e_expect_status_1_and_line "$none DISPLAY=\"$DISPLAY\\x0a\\\"\", $gone" \
     env DISPLAY="$DISPLAY"$'\n"' "$ipview"
+echo '{ "screens": [] }' >"$E2E_WAYLAND_DIR/no-screen.json"
+e2e_expect_status_1_and_line "ipview: there is no screen to show the window on" \
+    env QT_QPA_PLATFORM="offscreen:configfile=$E2E_WAYLAND_DIR/no-screen.json" "$ipview"
+
+# The library is preloaded ahead of the sanitizers' runtime where the program has one.
+status=0
+env LD_PRELOAD="$crashing_library" ASAN_OPTIONS=verify_asan_link_order=0 "$ipview" \
+    2>"$errors" || status=$?
+grep -qx "crashing library: its last words" "$errors" && [ "$status" != 0 ] ||
+    e2e_fail "a crash in the toolkit's start: status $status, standard error: $(cat "$errors")"
+echo "a crash in the toolkit's start: status $status, the library's last line on standard error"

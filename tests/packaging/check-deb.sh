@@ -51,7 +51,7 @@ opens_and_closes() (
 arch=$(dpkg-deb -f "$deb" Architecture)
 where=()
 [ "$arch" = "$(dpkg --print-architecture)" ] ||
-    where=(env IPVIEW_ROOT_SHARE="$work" "$(dirname "$0")/../$arch/enter")
+    where=(env IPVIEW_ROOT_SHARE="$work" "$(dirname "$0")/../../toolchain/$arch-root/enter")
 opens_and_closes "${where[@]}" "$work/root/usr/bin/ipview"
 
 [ "${3:-}" = --chroot ] || exit 0

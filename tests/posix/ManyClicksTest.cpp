@@ -5,6 +5,7 @@
 #include "form1/Form1Description.h"
 #include "platform/posix/PosixSockets.h"
 
+#include <cstddef>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -25,8 +26,8 @@ TEST(ManyClicks, KeepMemoryFlat) {
     ASSERT_EQ(runtime.Run(form1::Form1Description(), form), 0);
     const char* const names[] = {"", "localhost", "127.1", "a name with blanks"};
 
-    auto click = [&](int times) {
-        for (int i = 0; i < times; ++i) {
+    auto click = [&](std::size_t times) {
+        for (std::size_t i = 0; i < times; ++i) {
             runtime.SetText1Text(names[i % std::size(names)]);
             ASSERT_TRUE(runtime.ClickCommand1());
         }

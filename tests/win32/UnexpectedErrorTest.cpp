@@ -55,7 +55,8 @@ TEST_P(UnexpectedError, IsShownInAMessageBoxAndEndsTheProgramWithExitCode3) {
 
 INSTANTIATE_TEST_SUITE_P(Failures, UnexpectedError,
                          testing::Values(Failure{"ThrownInAWindowProcedure", L"throw"},
-                                         Failure{"AskedOfTheCppLibrary", L"library"}),
+                                         Failure{"AskedOfTheCppLibrary", L"library"},
+                                         Failure{"WindowThatCannotBeMade", L"window"}),
                          [](const testing::TestParamInfo<Failure>& failure) {
                              return std::string(failure.param.name);
                          });

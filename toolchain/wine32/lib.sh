@@ -13,5 +13,5 @@ root_making=(--variant=minbase --architectures=i386
         WINEDLLOVERRIDES="mscoree,mshtml=" sh -c "wine wineboot --init && wineserver -w"'
     --customize-hook='chmod -R a+rX "$1/prefix"')
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../debian-root/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../debian-root/lib.sh"
 wine32_prefix=$root_dir/prefix

@@ -1,11 +1,12 @@
-# What the Debian roots of the tests share: the check that one is ready and its making: by
+# What the project's Debian roots share: the check that one is ready and its making: by
 # mmdebstrap, from the archive and through the proxy of this machine's apt, recorded with what it
 # was made of, with a log and a lock, and a static user-mode emulator from the backports'
 # qemu-user, registered with the kernel only where the kernel cannot run the emulated programs
 # itself. Sourced by each root's lib.sh, which sets root_name (what the root is, for messages),
 # root_cache (its folder), root_arch (the Debian architecture whose programs may need the
 # emulator), root_qemu (qemu-user's emulator of it), root_binfmt (the kernel's entry for them) and
-# root_making (mmdebstrap's options).
+# root_making (mmdebstrap's options), and may set root_suite (the Debian release: bookworm unless
+# set).
 root_dir=$root_cache/root
 root_record=$root_cache/made-with
 root_emulator=$root_cache/$root_qemu
@@ -83,6 +84,26 @@ root_register_emulator() {
         root_fail "the kernel refuses to register the emulator"
 }
 
+# Root makes the root in its folder, runs programs of it, and registers the emulator there: only in
+# a folder that no other user made or can change (as one in /tmp that another user made first),
+# every folder on the way root's and writable by root alone, or by all in a sticky one (/tmp) only.
+# Checked before root makes the folder, and then with it.
+root_own_cache() {
+    local folder=$root_cache owner mode
+    until [ -e "$folder" ]; do folder=$(dirname "$folder"); done
+    folder=$(realpath "$folder")
+    while :; do
+        read -r owner mode < <(stat -c '%u %a' "$folder")
+        if [ "$owner" != 0 ] || { [ $((8#$mode & 8#022)) -ne 0 ] && [ ! -k "$folder" ]; }; then
+            echo "setup: $root_name is not set up in $root_cache: $folder is not root's own" \
+                "folder, or others than root can change it" >&2
+            exit 1
+        fi
+        [ "$folder" != / ] || return 0
+        folder=$(dirname "$folder")
+    done
+}
+
 # Usage: root_setup MAGIC MASK [--check]. Makes the root unless it is made as it would be now,
 # and registers the emulator for ELF programs whose header matches MAGIC under MASK where the
 # kernel runs them neither itself nor through the entry; then says what it left on the machine.
@@ -94,7 +115,9 @@ root_setup() {
         return 1
     fi
     [ "$(id -u)" -eq 0 ] || { echo "setup: setting up $root_name needs root" >&2; exit 1; }
+    root_own_cache
     mkdir -p "$root_cache"
+    root_own_cache
     rm -f "$root_cache.lock" # an older set-up's, beside the folder
     exec 3>>"$root_cache/setup.log" 9>"$root_cache/lock"
     flock 9
@@ -118,8 +141,8 @@ root_make() {
     [ -z "${http_proxy:-}" ] || export http_proxy
     rm -rf "$new" "$root_record"
     # The emulator is the kernel's concern: mmdebstrap looks only for its own names of it.
-    mmdebstrap --mode=root --skip=check/qemu "${root_making[@]}" bookworm "$new" "$mirror" \
-        >&3 2>&1 || root_fail "mmdebstrap cannot make it"
+    mmdebstrap --mode=root --skip=check/qemu "${root_making[@]}" "${root_suite:-bookworm}" \
+        "$new" "$mirror" >&3 2>&1 || root_fail "mmdebstrap cannot make it"
     rm -rf "$root_dir"
     mv "$new" "$root_dir"
     root_recipe >"$root_record"
