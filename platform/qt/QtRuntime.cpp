@@ -6,9 +6,7 @@
 
 #include <QIcon>
 #include <QImageReader>
-#include <QLibraryInfo>
 #include <QPixmap>
-#include <QVersionNumber>
 #include <cstdio>
 
 namespace platform::qt {
@@ -73,11 +71,11 @@ void QtRuntime::End() {
 }
 
 int QtRuntime::Finish(int status) {
-    // Qt's Wayland display before 6.8 can wait in its destructor for an event thread that waits in
-    // a read for a reader that never comes. One pass of the event loop, with no window left to
-    // deliver events to, hands the compositor the requests still queued for it.
-    if (QGuiApplication::platformName() == QLatin1String("wayland") &&
-        QLibraryInfo::version() < QVersionNumber(6, 8)) {
+    // Qt's Wayland display can wait in its destructor for an event thread that waits in a read for
+    // a reader that never comes: seen with Qt 6.4, 6.8 and 6.11 on a loaded machine. One pass of
+    // the event loop, with no window left to deliver events to, hands the compositor the requests
+    // still queued for it.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
         QCoreApplication::processEvents();
         LeaveProcess(status);
     }

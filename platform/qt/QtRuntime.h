@@ -21,8 +21,8 @@ public:
     [[noreturn]] void End() override;
 
     // Ends the run with the status once Run has returned: the status for main to return, so that
-    // everything is torn down and LeakSanitizer sees what is left, except where Qt's teardown can
-    // hang, where it leaves the process at once.
+    // everything is torn down and LeakSanitizer sees what is left, except on Wayland, where Qt's
+    // teardown can hang and it leaves the process at once.
     int Finish(int status);
 
 private:
