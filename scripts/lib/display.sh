@@ -18,6 +18,7 @@ e2e_fail() {
 e2e_stop_all() {
     {
         [ -z "${E2E_APP_PID:-}" ] || kill "$E2E_APP_PID"
+        [ -z "${E2E_KEYBOARD_PID:-}" ] || kill "$E2E_KEYBOARD_PID"
         [ -z "${E2E_COMPOSITOR_PID:-}" ] || kill "$E2E_COMPOSITOR_PID"
         [ -z "${E2E_XVFB_PID:-}" ] || kill "$E2E_XVFB_PID"
         wait

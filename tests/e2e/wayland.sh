@@ -70,12 +70,32 @@ e2e_start_wayland() {
         SWAYSOCK=$(find "$compositor_dir" -maxdepth 1 -type s -name 'sway-ipc.*.sock' | head -n 1)
         DISPLAY=$(cat "$compositor_dir/display" 2>/dev/null || true)
         export WAYLAND_DISPLAY SWAYSOCK DISPLAY
-        [ -z "$WAYLAND_DISPLAY" ] || [ -z "$SWAYSOCK" ] || [ -z "$DISPLAY" ] ||
-            ! swaymsg -t get_version >/dev/null 2>&1 || return 0
+        if [ -n "$WAYLAND_DISPLAY" ] && [ -n "$SWAYSOCK" ] && [ -n "$DISPLAY" ] &&
+            swaymsg -t get_version >/dev/null 2>&1; then
+            e2e_hold_keyboard
+            return 0
+        fi
         sleep 0.1
     done
     cat "$dir/sway.log" >&2
     e2e_fail "sway did not start"
+}
+
+# Gives sway's seat a keyboard for the whole session, as a desktop's seat has one: a virtual
+# keyboard that types nothing. Without it, the headless seat has a keyboard only while a wtype
+# runs; a program that is busy as one starts takes up that new keyboard too late, and the keys
+# that wtype sends before then reach no one.
+e2e_hold_keyboard() {
+    local attempt
+    wtype -s 1000000 &
+    E2E_KEYBOARD_PID=$!
+    for attempt in $(seq 50); do
+        # The seat's capabilities: pointer 1, keyboard 2, touch 4.
+        swaymsg -t get_seats | jq -e 'any(.[]; .capabilities / 2 | floor % 2 == 1)' >/dev/null &&
+            return 0
+        sleep 0.1
+    done
+    e2e_fail "sway's seat has no keyboard"
 }
 
 # Starts weston, as a desktop that leaves the frames of Wayland windows to the program, with
@@ -158,11 +178,11 @@ e2e_wl_wait_window_gone() {
 }
 
 # Focuses the window with sway id ID and presses keys on it: wtype's arguments, such as
-# -k Tab, -M ctrl -k a -m ctrl, or a text. Each run of wtype brings a new virtual keyboard,
-# whose key map the program takes in before the first key.
+# -k Tab, -M ctrl -k a -m ctrl, or a text. Each run of wtype brings a virtual keyboard of its own,
+# whose key map sway hands the program just before its first key.
 e2e_wl_keys() {
     swaymsg "[con_id=$1] focus" >/dev/null || e2e_fail "cannot focus window $1"
-    wtype -s 200 "${@:2}" -s 100 || e2e_fail "cannot type on window $1"
+    wtype "${@:2}" -s 100 || e2e_fail "cannot type on window $1"
 }
 
 # Prints the whole text of the focused text box in window ID: select all, copy, read the clipboard,
